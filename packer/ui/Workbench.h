@@ -1,0 +1,66 @@
+// The main window's behaviour without the window: it owns the one project and
+// the state of every element, and runs every command. The Qt window binds its
+// widgets to this state and forwards events; it decides nothing itself.
+#pragma once
+
+#include "BrowserRow.h"
+#include "ProjectContext.h"
+#include "ProjectEditor.h"
+
+#include <string>
+#include <vector>
+
+namespace lumafold {
+
+class Workbench {
+public:
+    Workbench(Prompter& prompter, const Clock& clock, WindowHooks& hooks, std::string programDir);
+    Workbench(const Workbench&) = delete;
+    Workbench& operator=(const Workbench&) = delete;
+
+    ProjectContext& Context() { return ctx_; }
+    const Project& Prj() const { return ctx_.project; }
+    Project& Prj() { return ctx_.project; }
+    const Elements& El() const { return ctx_.el; }
+    Elements& El() { return ctx_.el; }
+    ProjectEditor& Editor() { return editor_; }
+
+    // True while a long command runs; every command refuses to act meanwhile,
+    // since the window keeps delivering events during such a run.
+    bool Busy() const { return busy_; }
+
+    // Start-up: the reset to a new project (the placement is the window's).
+    void Form_Load();
+    // LoadProject with an empty name resets to a new project.
+    void LoadProject(const std::string& fileName, const std::string& directory);
+
+    void mnuNew_Click();
+    void mnuClose_Click();
+    void mnuAbout_Click();
+    void chkVarList_Click(bool checked);
+    void cmdRemove_Click();
+    // The browser's Add button and double click: adds the selected rows.
+    void cmdAdd_Click(std::vector<BrowserRow>& rows, const std::string& directory);
+    // Selection of lstPrjList rows, positions 1..n.
+    void SetListSelection(const std::vector<int>& positions);
+
+protected:
+    // Marks a long command as running for its lifetime.
+    class BusyScope {
+    public:
+        explicit BusyScope(Workbench& wb) : wb_(wb) { wb_.busy_ = true; }
+        ~BusyScope() { wb_.busy_ = false; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        Workbench& wb_;
+    };
+
+private:
+    ProjectContext ctx_;
+    ProjectEditor editor_;
+    bool busy_ = false;
+};
+
+} // namespace lumafold
