@@ -44,6 +44,27 @@ public:
     // Selection of lstPrjList rows, positions 1..n.
     void SetListSelection(const std::vector<int>& positions);
 
+    // The project file's commands (WorkbenchFile.cpp).
+    // offerOnly false: ask "Save ...?" first when modified; saveAs: the dialog.
+    void SaveProject(bool save, bool saveAs);
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    // Shut-down: the offer to save, which cannot keep the window open.
+    void Form_Unload();
+
+    // The Generate command (WorkbenchGenerate.cpp).
+    void cmdGenerate_Click();
+
+    // The printed report (WorkbenchPrint.cpp).
+    void mnuPrint_Click();
+
+    // The IndexDB field (WorkbenchIndexDB.cpp).
+    void MaskEdBox1_GotFocus();
+    void MaskEdBox1_Validate(const std::string& text);
+    // True when the focus must go back into the field.
+    bool MaskEdBox1_LostFocus();
+
 protected:
     // Marks a long command as running for its lifetime.
     class BusyScope {
