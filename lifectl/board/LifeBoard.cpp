@@ -1,0 +1,108 @@
+#include "LifeBoard.h"
+
+#include <cstdio>
+
+namespace {
+constexpr COLORREF kGrey = RGB(159, 159, 159);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr int kTextX = 200;
+constexpr int kTextGap = 5;
+constexpr int kLineRow = 12;
+constexpr int kLineFirstColumn = 15;
+constexpr int kLineLength = 10;
+}
+
+CLifeBoard::CLifeBoard()
+    : m_nGeneration(0), m_nCellSize(8), m_nColumns(40), m_nRows(25), m_nStripHeight(35)
+{
+    // unique_ptr releases the current grid if making the next one throws.
+    m_pCurrent = std::make_unique<CLifeGrid>(m_nColumns, m_nRows);
+    m_pNext = std::make_unique<CLifeGrid>(m_nColumns, m_nRows);
+    for (int c = kLineFirstColumn; c < kLineFirstColumn + kLineLength; ++c)
+        m_pCurrent->Cell(c, kLineRow) = 1;
+}
+
+CLifeBoard::~CLifeBoard()
+{
+    m_pCurrent.reset();
+    m_pNext.reset();
+}
+
+bool CLifeBoard::IsAlive(int column, int row) const
+{
+    if (column < 0 || column >= m_nColumns || row < 0 || row >= m_nRows)
+        return false;
+    return m_pCurrent->Cell(column, row) != 0;
+}
+
+int CLifeBoard::LiveNeighbours(int c, int r) const
+{
+    return IsAlive(c - 1, r - 1) + IsAlive(c, r - 1) + IsAlive(c + 1, r - 1) + IsAlive(c + 1, r)
+        + IsAlive(c + 1, r + 1) + IsAlive(c, r + 1) + IsAlive(c - 1, r + 1) + IsAlive(c - 1, r);
+}
+
+void CLifeBoard::NextGeneration()
+{
+    // Wraps like the 32-bit counter it always was, but without undefined overflow.
+    m_nGeneration = static_cast<std::int32_t>(static_cast<std::uint32_t>(m_nGeneration) + 1u);
+    for (int r = 0; r < m_nRows; ++r) {
+        for (int c = 0; c < m_nColumns; ++c) {
+            const int n = LiveNeighbours(c, r);
+            const bool alive = IsAlive(c, r) ? (n == 2 || n == 3) : n == 3;
+            m_pNext->Cell(c, r) = alive ? 1 : 0;
+        }
+    }
+    m_pCurrent->CopyFrom(*m_pNext);
+}
+
+void CLifeBoard::ToggleCell(int column, int row)
+{
+    if (column < 0 || column >= m_nColumns || row < 0 || row >= m_nRows)
+        return;
+    std::uint8_t& cell = m_pCurrent->Cell(column, row);
+    cell = static_cast<std::uint8_t>(1 - cell);
+}
+
+std::optional<CellPosition> CLifeBoard::CellOfPixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= GetCellAreaWidth() || y >= GetCellAreaHeight())
+        return std::nullopt;
+    return CellPosition{x / m_nCellSize, y / m_nCellSize};
+}
+
+void CLifeBoard::Draw(CLifeSurface& surface) const
+{
+    surface.FillSolidRect(RECT{0, 0, GetPictureWidth(), GetPictureHeight()}, kGrey);
+    DrawCells(surface);
+    DrawGridLines(surface);
+    surface.SetBkMode(TRANSPARENT);
+    DrawGenerationText(surface);
+}
+
+void CLifeBoard::DrawCells(CLifeSurface& surface) const
+{
+    for (int r = 0; r < m_nRows; ++r)
+        for (int c = 0; c < m_nColumns; ++c)
+            if (m_pCurrent->Cell(c, r) != 0)
+                surface.FillSolidRect(
+                    RECT{c * m_nCellSize, r * m_nCellSize, (c + 1) * m_nCellSize, (r + 1) * m_nCellSize}, kYellow);
+}
+
+void CLifeBoard::DrawGridLines(CLifeSurface& surface) const
+{
+    for (int r = 0; r < m_nRows; ++r) {
+        surface.MoveTo(0, r * m_nCellSize);
+        surface.LineTo(GetCellAreaWidth(), r * m_nCellSize);
+    }
+    for (int c = 0; c < m_nColumns; ++c) {
+        surface.MoveTo(c * m_nCellSize, 0);
+        surface.LineTo(c * m_nCellSize, GetCellAreaHeight());
+    }
+}
+
+void CLifeBoard::DrawGenerationText(CLifeSurface& surface) const
+{
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "Generation: %d", static_cast<int>(m_nGeneration));
+    surface.TextOutA(kTextX, GetCellAreaHeight() + kTextGap, text, length);
+}

@@ -1,0 +1,150 @@
+#include "DeviceContext.h"
+
+#include "DefaultFont.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+constexpr COLORREF kTextColour = RGB(0, 0, 0);
+constexpr COLORREF kTextBackground = RGB(255, 255, 255);
+constexpr COLORREF kPenColour = RGB(0, 0, 0);
+}
+
+CDC::~CDC()
+{
+    ReleaseBitmap();
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* /*pDC*/)
+{
+    if (m_bLive)
+        return FALSE;
+    m_bLive = true;
+    return TRUE;
+}
+
+BOOL CDC::DeleteDC()
+{
+    if (!m_bLive)
+        return FALSE;
+    ReleaseBitmap();
+    m_pSurface = nullptr;
+    m_bLive = false;
+    return TRUE;
+}
+
+CBitmap* CDC::SelectObject(CBitmap* pBitmap)
+{
+    CBitmap* previous = m_pBitmap;
+    if (!m_bLive || pBitmap == nullptr || !pBitmap->m_raster || pBitmap->m_pSelectedInto != nullptr)
+        return nullptr;
+    ReleaseBitmap();
+    pBitmap->m_pSelectedInto = this;
+    m_pBitmap = pBitmap;
+    return previous;
+}
+
+void CDC::ReleaseBitmap()
+{
+    if (m_pBitmap != nullptr)
+        m_pBitmap->m_pSelectedInto = nullptr;
+    m_pBitmap = nullptr;
+}
+
+void CDC::ForgetBitmap(CBitmap* pBitmap)
+{
+    if (m_pBitmap == pBitmap)
+        m_pBitmap = nullptr;
+}
+
+Raster* CDC::GetSurface() const
+{
+    if (!m_bLive)
+        return nullptr;
+    return m_pBitmap != nullptr ? m_pBitmap->GetRaster() : m_pSurface;
+}
+
+BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* pSrcDC, int xSrc, int ySrc, DWORD rop)
+{
+    Raster* target = GetSurface();
+    Raster* source = pSrcDC != nullptr ? pSrcDC->GetSurface() : nullptr;
+    if (target == nullptr || source == nullptr || rop != SRCCOPY)
+        return FALSE;
+    for (int dy = 0; dy < height; ++dy)
+        for (int dx = 0; dx < width; ++dx)
+            if (source->Contains(xSrc + dx, ySrc + dy))
+                target->SetPixel(x + dx, y + dy, source->GetPixel(xSrc + dx, ySrc + dy));
+    return TRUE;
+}
+
+void CDC::FillSolidRect(const RECT& rect, COLORREF colour)
+{
+    Raster* target = GetSurface();
+    if (target == nullptr)
+        return;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            target->SetPixel(x, y, colour);
+}
+
+void CDC::MoveTo(int x, int y)
+{
+    m_penX = x;
+    m_penY = y;
+}
+
+void CDC::LineTo(int x, int y)
+{
+    Raster* target = GetSurface();
+    // Bresenham from the pen to (x, y), stopping one pixel short of the end.
+    int cx = m_penX;
+    int cy = m_penY;
+    const int dx = std::abs(x - cx);
+    const int dy = -std::abs(y - cy);
+    const int sx = cx < x ? 1 : -1;
+    const int sy = cy < y ? 1 : -1;
+    int error = dx + dy;
+    while (cx != x || cy != y) {
+        if (target != nullptr)
+            target->SetPixel(cx, cy, kPenColour);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            cx += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            cy += sy;
+        }
+    }
+    MoveTo(x, y);
+}
+
+int CDC::SetBkMode(int mode)
+{
+    const int previous = m_bkMode;
+    m_bkMode = mode;
+    return previous;
+}
+
+bool CDC::TextOutA(int x, int y, const char* text, int length)
+{
+    if (GetSurface() == nullptr || text == nullptr || length < 0)
+        return false;
+    for (int i = 0; i < length; ++i)
+        DrawGlyph(x + i * DefaultFont::kCellWidth, y, text[i]);
+    return true;
+}
+
+void CDC::DrawGlyph(int x, int y, char ch)
+{
+    Raster* target = GetSurface();
+    for (int gy = 0; gy < DefaultFont::kCellHeight; ++gy)
+        for (int gx = 0; gx < DefaultFont::kCellWidth; ++gx) {
+            if (DefaultFont::Covers(ch, gx, gy))
+                target->SetPixel(x + gx, y + gy, kTextColour);
+            else if (m_bkMode == OPAQUE)
+                target->SetPixel(x + gx, y + gy, kTextBackground);
+        }
+}

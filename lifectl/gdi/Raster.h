@@ -1,0 +1,26 @@
+#pragma once
+// A 24-bit pixel buffer: the memory behind bitmaps and window surfaces.
+#include "LifeSurface.h"
+
+#include <cstdint>
+#include <vector>
+
+class Raster {
+public:
+    Raster() = default;
+    Raster(int width, int height, COLORREF fill = RGB(0, 0, 0));
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    // Reads outside the buffer answer black; writes outside it are dropped.
+    COLORREF GetPixel(int x, int y) const;
+    void SetPixel(int x, int y, COLORREF colour);
+    // Rows of R, G, B bytes, top row first.
+    const std::uint8_t* Bytes() const { return m_bytes.data(); }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<std::uint8_t> m_bytes;
+};
