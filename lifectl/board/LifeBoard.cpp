@@ -1,5 +1,6 @@
 #include "LifeBoard.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -37,8 +38,14 @@ bool CLifeBoard::IsAlive(int column, int row) const
 
 int CLifeBoard::LiveNeighbours(int c, int r) const
 {
-    return IsAlive(c - 1, r - 1) + IsAlive(c, r - 1) + IsAlive(c + 1, r - 1) + IsAlive(c + 1, r)
-        + IsAlive(c + 1, r + 1) + IsAlive(c, r + 1) + IsAlive(c - 1, r + 1) + IsAlive(c - 1, r);
+    // Off-board neighbours are dead: rows and columns outside are simply skipped.
+    int n = 0;
+    for (int y = std::max(r - 1, 0); y <= std::min(r + 1, m_nRows - 1); ++y) {
+        const std::uint8_t* row = m_pCurrent->m_pCells + y * m_nColumns;
+        for (int x = std::max(c - 1, 0); x <= std::min(c + 1, m_nColumns - 1); ++x)
+            n += row[x];
+    }
+    return n - m_pCurrent->Cell(c, r);
 }
 
 void CLifeBoard::NextGeneration()
@@ -48,7 +55,7 @@ void CLifeBoard::NextGeneration()
     for (int r = 0; r < m_nRows; ++r) {
         for (int c = 0; c < m_nColumns; ++c) {
             const int n = LiveNeighbours(c, r);
-            const bool alive = IsAlive(c, r) ? (n == 2 || n == 3) : n == 3;
+            const bool alive = m_pCurrent->Cell(c, r) != 0 ? (n == 2 || n == 3) : n == 3;
             m_pNext->Cell(c, r) = alive ? 1 : 0;
         }
     }

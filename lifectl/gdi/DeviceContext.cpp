@@ -2,6 +2,7 @@
 
 #include "DefaultFont.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -9,6 +10,18 @@ namespace {
 constexpr COLORREF kTextColour = RGB(0, 0, 0);
 constexpr COLORREF kTextBackground = RGB(255, 255, 255);
 constexpr COLORREF kPenColour = RGB(0, 0, 0);
+
+// The pixels of a horizontal or vertical line from (x0, y0) up to, not including, (x1, y1).
+RECT StraightLine(int x0, int y0, int x1, int y1)
+{
+    if (x0 == x1 && y0 == y1)
+        return RECT{x0, y0, x0, y0};
+    const int dx = x1 < x0 ? 1 : 0, dy = y1 < y0 ? 1 : 0;
+    const int left = std::min(x0, x1) + dx, top = std::min(y0, y1) + dy;
+    const int right = x0 == x1 ? left + 1 : std::max(x0, x1) + dx;
+    const int bottom = y0 == y1 ? top + 1 : std::max(y0, y1) + dy;
+    return RECT{left, top, right, bottom};
+}
 }
 
 CDC::~CDC()
@@ -71,21 +84,14 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* pSrcDC, int xSrc, int
     Raster* source = pSrcDC != nullptr ? pSrcDC->GetSurface() : nullptr;
     if (target == nullptr || source == nullptr || rop != SRCCOPY)
         return FALSE;
-    for (int dy = 0; dy < height; ++dy)
-        for (int dx = 0; dx < width; ++dx)
-            if (source->Contains(xSrc + dx, ySrc + dy))
-                target->SetPixel(x + dx, y + dy, source->GetPixel(xSrc + dx, ySrc + dy));
+    target->CopyFrom(*source, x, y, width, height, xSrc, ySrc);
     return TRUE;
 }
 
 void CDC::FillSolidRect(const RECT& rect, COLORREF colour)
 {
-    Raster* target = GetSurface();
-    if (target == nullptr)
-        return;
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x)
-            target->SetPixel(x, y, colour);
+    if (Raster* target = GetSurface())
+        target->Fill(rect, colour);
 }
 
 void CDC::MoveTo(int x, int y)
@@ -97,6 +103,12 @@ void CDC::MoveTo(int x, int y)
 void CDC::LineTo(int x, int y)
 {
     Raster* target = GetSurface();
+    if (target != nullptr && (x == m_penX || y == m_penY)) {
+        // Straight lines are the common case: a one-pixel-wide fill without the end point.
+        target->Fill(StraightLine(m_penX, m_penY, x, y), kPenColour);
+        MoveTo(x, y);
+        return;
+    }
     // Bresenham from the pen to (x, y), stopping one pixel short of the end.
     int cx = m_penX;
     int cy = m_penY;

@@ -1,14 +1,53 @@
 #include "Raster.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 Raster::Raster(int width, int height, COLORREF fill)
     : m_width(width > 0 ? width : 0), m_height(height > 0 ? height : 0),
       m_bytes(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height) * 3)
 {
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            SetPixel(x, y, fill);
+    if (fill != RGB(0, 0, 0))
+        Fill(RECT{0, 0, m_width, m_height}, fill);
+}
+
+void Raster::Fill(const RECT& rect, COLORREF colour)
+{
+    const int left = std::max(rect.left, 0), right = std::min(rect.right, m_width);
+    const int top = std::max(rect.top, 0), bottom = std::min(rect.bottom, m_height);
+    if (left >= right || top >= bottom)
+        return;
+    const std::uint8_t r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
+    const std::size_t width = static_cast<std::size_t>(right - left);
+    const std::uint8_t* first = &m_bytes[(static_cast<std::size_t>(top) * m_width + left) * 3];
+    for (int y = top; y < bottom; ++y) {
+        std::uint8_t* p = &m_bytes[(static_cast<std::size_t>(y) * m_width + left) * 3];
+        // Wide rows are copies of the first one; narrow ones are cheaper written out.
+        if (y > top && width > 16) {
+            std::memcpy(p, first, width * 3);
+            continue;
+        }
+        for (std::size_t i = 0; i < width; ++i, p += 3) {
+            p[0] = r;
+            p[1] = g;
+            p[2] = b;
+        }
+    }
+}
+
+void Raster::CopyFrom(const Raster& source, int x, int y, int width, int height, int xSrc, int ySrc)
+{
+    // Clip the block to the source, then to this raster, moving both corners together.
+    int dx = std::max({0, -xSrc, -x}), dy = std::max({0, -ySrc, -y});
+    const int right = std::min({width, source.m_width - xSrc, m_width - x});
+    const int bottom = std::min({height, source.m_height - ySrc, m_height - y});
+    if (dx >= right || dy >= bottom)
+        return;
+    const std::size_t length = static_cast<std::size_t>(right - dx) * 3;
+    for (int row = dy; row < bottom; ++row)
+        std::memcpy(&m_bytes[(static_cast<std::size_t>(y + row) * m_width + x + dx) * 3],
+                    &source.m_bytes[(static_cast<std::size_t>(ySrc + row) * source.m_width + xSrc + dx) * 3], length);
 }
 
 COLORREF Raster::GetPixel(int x, int y) const

@@ -16,6 +16,10 @@ public:
     // Reads outside the buffer answer black; writes outside it are dropped.
     COLORREF GetPixel(int x, int y) const;
     void SetPixel(int x, int y, COLORREF colour);
+    // Fills the part of left..right-1 by top..bottom-1 that lies in the buffer.
+    void Fill(const RECT& rect, COLORREF colour);
+    // Copies a width x height block from another raster, clipped to both.
+    void CopyFrom(const Raster& source, int x, int y, int width, int height, int xSrc, int ySrc);
     // Rows of R, G, B bytes, top row first.
     const std::uint8_t* Bytes() const { return m_bytes.data(); }
 

@@ -1,0 +1,23 @@
+#pragma once
+// Cellora's resources: the about box and property page dialogs, the type-name
+// and caption strings, the control's icon and toolbox bitmap.
+#include "ModuleState.h"
+
+constexpr int IDD_ABOUTBOX_GAMEOFLIFE = 1;
+constexpr int IDD_PROPPAGE_GAMEOFLIFE = 100;
+constexpr int IDS_GAMEOFLIFE = 1;
+constexpr int IDS_GAMEOFLIFE_PPG = 2;
+constexpr int IDS_GAMEOFLIFE_PPG_CAPTION = 100;
+constexpr int IDI_ABOUTDLL = 1;
+constexpr int IDB_GAMEOFLIFE = 1;
+
+class CelloraResources final : public IResourceTable {
+public:
+    const DialogTemplate* FindDialog(int id) const override;
+    std::string LoadString(int id) const override;
+    Raster LoadIcon(int id) const override;
+    // The icon at one of its two sizes, 32 or 16 pixels square.
+    static Raster IconImage(int size);
+    // The 16 x 15 toolbox picture.
+    static Raster ToolboxBitmap();
+};
