@@ -2,8 +2,8 @@
 
 #include "CelloraIds.h"
 #include "CelloraResources.h"
-#include "CelloraTypeLib.h"
 #include "Dialog.h"
+#include "TypeLibRegistry.h"
 #include "WindowApi.h"
 
 namespace {
@@ -49,9 +49,9 @@ UINT CGameOfLifeCtrl::GetTypeInfoCount()
     return 1;
 }
 
-HRESULT CGameOfLifeCtrl::GetTypeLib(LCID /*lcid*/, ITypeLib** ppTypeLib)
+HRESULT CGameOfLifeCtrl::GetTypeLib(LCID lcid, ITypeLib** ppTypeLib)
 {
-    return CreateTypeLibFromData(CelloraTypeLib(), ppTypeLib);
+    return LoadRegTypeLib(LIBID_CELLORALib, kTypeLibMajor, kTypeLibMinor, lcid, ppTypeLib);
 }
 
 CLSID CGameOfLifeCtrl::GetClassID() const

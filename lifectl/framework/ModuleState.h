@@ -17,8 +17,11 @@ protected:
     ~IResourceTable() = default;
 };
 
+class COleObjectFactory;
+
 struct AFX_MODULE_STATE {
     const IResourceTable* m_pResources = nullptr;
+    COleObjectFactory* m_pFactoryFirst = nullptr; // the module's factories, newest first
     long m_nObjectCount = 0;
     long m_nLockCount = 0;
 };

@@ -1,0 +1,30 @@
+#pragma once
+// The file that holds the per-user classes registry. Every change is a locked
+// read-modify-write replaced atomically, so two processes registering at once
+// neither lose each other's keys nor leave a half-written file.
+#include "RegistryTree.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class RegistryFile {
+public:
+    // CELLORA_REGISTRY when set; otherwise cellora/registry under the user's
+    // configuration directory (XDG_CONFIG_HOME, or ~/.config).
+    static std::string DefaultPath();
+
+    explicit RegistryFile(std::string path = DefaultPath()) : m_path(std::move(path)) {}
+
+    // A missing file reads as an empty registry; an unreadable or damaged one as nothing.
+    std::optional<RegistryTree> Read() const;
+    // Answers false, with the file as it was, when it cannot be read, locked or written.
+    bool Update(const std::function<bool(RegistryTree&)>& change) const;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::optional<RegistryTree> ReadUnlocked() const;
+    bool WriteAtomically(const RegistryTree& tree) const;
+
+    std::string m_path;
+};

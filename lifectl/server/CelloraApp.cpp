@@ -1,0 +1,11 @@
+#include "CelloraApp.h"
+
+bool CCelloraApp::InitInstance()
+{
+    return COleControlModule::InitInstance();
+}
+
+int CCelloraApp::ExitInstance()
+{
+    return COleControlModule::ExitInstance();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The two class factories of the server, each writing its own class's registration.
+#include "ObjectFactory.h"
+
+class CGameOfLifeCtrlFactory final : public COleObjectFactory {
+public:
+    CGameOfLifeCtrlFactory(AFX_MODULE_STATE& module, const CRuntimeClass* pRuntimeClass);
+    bool UpdateRegistry(bool bRegister) override;
+};
+
+class CGameOfLifePropPageFactory final : public COleObjectFactory {
+public:
+    CGameOfLifePropPageFactory(AFX_MODULE_STATE& module, const CRuntimeClass* pRuntimeClass);
+    bool UpdateRegistry(bool bRegister) override;
+};
+
+// The path of the server's own file, its module instance.
+const std::string& AfxGetInstanceHandle();
