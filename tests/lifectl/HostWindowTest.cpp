@@ -66,6 +66,9 @@ TEST_F(HostWindowTest, RegistersFindsCreatesAndRunsTheControl)
 
 int main(int argc, char** argv)
 {
+    // Listing the tests happens without the test's environment, and needs no screen either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
