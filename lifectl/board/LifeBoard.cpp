@@ -14,7 +14,7 @@ constexpr int kLineLength = 10;
 }
 
 CLifeBoard::CLifeBoard()
-    : m_nGeneration(0), m_nCellSize(8), m_nColumns(40), m_nRows(25), m_nStripHeight(35)
+    : m_nGeneration(0), m_nCellSize(8), m_nColumns(kColumns), m_nRows(25), m_nStripHeight(35)
 {
     // unique_ptr releases the current grid if making the next one throws.
     m_pCurrent = std::make_unique<CLifeGrid>(m_nColumns, m_nRows);
@@ -36,30 +36,31 @@ bool CLifeBoard::IsAlive(int column, int row) const
     return m_pCurrent->Cell(column, row) != 0;
 }
 
-int CLifeBoard::LiveNeighbours(int c, int r) const
-{
-    // Off-board neighbours are dead: rows and columns outside are simply skipped.
-    int n = 0;
-    for (int y = std::max(r - 1, 0); y <= std::min(r + 1, m_nRows - 1); ++y) {
-        const std::uint8_t* row = m_pCurrent->m_pCells + y * m_nColumns;
-        for (int x = std::max(c - 1, 0); x <= std::min(c + 1, m_nColumns - 1); ++x)
-            n += row[x];
-    }
-    return n - m_pCurrent->Cell(c, r);
-}
-
 void CLifeBoard::NextGeneration()
 {
     // Wraps like the 32-bit counter it always was, but without undefined overflow.
     m_nGeneration = static_cast<std::int32_t>(static_cast<std::uint32_t>(m_nGeneration) + 1u);
-    for (int r = 0; r < m_nRows; ++r) {
-        for (int c = 0; c < m_nColumns; ++c) {
-            const int n = LiveNeighbours(c, r);
-            const bool alive = m_pCurrent->Cell(c, r) != 0 ? (n == 2 || n == 3) : n == 3;
-            m_pNext->Cell(c, r) = alive ? 1 : 0;
-        }
-    }
+    for (int r = 0; r < m_nRows; ++r)
+        NextRow(r);
     m_pCurrent->CopyFrom(*m_pNext);
+}
+
+void CLifeBoard::NextRow(int r)
+{
+    // Column sums of the three rows around r, with a dead column on either side
+    // and dead rows beyond the top and bottom edges: the dead border.
+    int sums[kColumns + 2] = {};
+    const std::uint8_t* row = m_pCurrent->m_pCells + r * m_nColumns;
+    for (int y = std::max(r - 1, 0); y <= std::min(r + 1, m_nRows - 1); ++y) {
+        const std::uint8_t* cells = m_pCurrent->m_pCells + y * m_nColumns;
+        for (int c = 0; c < m_nColumns; ++c)
+            sums[c + 1] += cells[c];
+    }
+    std::uint8_t* next = m_pNext->m_pCells + r * m_nColumns;
+    for (int c = 0; c < m_nColumns; ++c) {
+        const int n = sums[c] + sums[c + 1] + sums[c + 2] - row[c];
+        next[c] = (n == 3 || (n == 2 && row[c] != 0)) ? 1 : 0;
+    }
 }
 
 void CLifeBoard::ToggleCell(int column, int row)

@@ -39,7 +39,8 @@ public:
     int GetPictureHeight() const { return GetCellAreaHeight() + m_nStripHeight; }
 
 private:
-    int LiveNeighbours(int column, int row) const;
+    static constexpr int kColumns = 40;
+    void NextRow(int row);
     void DrawCells(CLifeSurface& surface) const;
     void DrawGridLines(CLifeSurface& surface) const;
     void DrawGenerationText(CLifeSurface& surface) const;

@@ -23,16 +23,22 @@ void Raster::Fill(const RECT& rect, COLORREF colour)
     const std::uint8_t* first = &m_bytes[(static_cast<std::size_t>(top) * m_width + left) * 3];
     for (int y = top; y < bottom; ++y) {
         std::uint8_t* p = &m_bytes[(static_cast<std::size_t>(y) * m_width + left) * 3];
-        // Wide rows are copies of the first one; narrow ones are cheaper written out.
-        if (y > top && width > 16) {
+        if (y > top && width > 8) {
             std::memcpy(p, first, width * 3);
             continue;
         }
-        for (std::size_t i = 0; i < width; ++i, p += 3) {
-            p[0] = r;
-            p[1] = g;
-            p[2] = b;
+        if (y > top) {
+            // Narrow columns, the vertical grid lines above all, cost less written out than copied.
+            for (std::size_t i = 0; i < width * 3; ++i)
+                p[i] = first[i];
+            continue;
         }
+        // The first row grows by doubling copies of its first pixel.
+        p[0] = r;
+        p[1] = g;
+        p[2] = b;
+        for (std::size_t filled = 1; filled < width; filled *= 2)
+            std::memcpy(p + filled * 3, p, std::min(filled, width - filled) * 3);
     }
 }
 
