@@ -30,7 +30,7 @@ void ProjectEditor::AddFile(const std::string& name, const std::string& director
     }
     const std::string fullPath = JoinPath(directory, name);
     if (!FitsCodePage(name) || !FitsCodePage(directory)) {
-        ShowError(ctx_.prompter, "File \"" + fullPath + "\" can't be added: its name holds characters that the code page " +
+        ShowError(ctx_.prompter, "File \"" + fullPath + "\" can't be added: its path holds characters that the code page " +
                                      kCodePageName + " cannot hold ");
         return;
     }

@@ -75,7 +75,8 @@ TEST_F(AddFile, LookupIsByPrefixSoTheLongerNameStillFits) {
 TEST_F(AddFile, MissingFilesDirectoriesAndHiddenFilesAreRefused) {
     dir.MakeDir("sub");
     dir.Write(".hidden.htm", "x");
-    for (const char* name : {"nothing.htm", "sub", ".hidden.htm"}) {
+    ASSERT_EQ(::symlink(dir.File("gone.htm").c_str(), dir.File("dangling.htm").c_str()), 0);
+    for (const char* name : {"nothing.htm", "sub", ".hidden.htm", "dangling.htm"}) {
         prompter.AnswerMessage(Answer::OK);
         editor.AddFile(name, dir.Path());
         EXPECT_EQ(prompter.Messages().back().text, "File \"" + dir.File(name) + "\" doesn't exist ... ");
@@ -137,9 +138,21 @@ TEST_F(AddFile, ANameTheCodePageCannotHoldIsRefused) {
     prompter.AnswerMessage(Answer::OK);
     editor.AddFile(name, dir.Path());
     EXPECT_EQ(prompter.Messages().at(0).text, "File \"" + dir.File(name) +
-                                                  "\" can't be added: its name holds characters that the code page "
+                                                  "\" can't be added: its path holds characters that the code page "
                                                   "Windows-1252 cannot hold ");
     EXPECT_TRUE(ctx.project.files.Empty());
+}
+
+TEST_F(AddFile, ADirectoryTheCodePageCannotHoldIsRefused) {
+    const std::string sub = dir.MakeDir("\xE4\xB8\xAD");
+    dir.Write("\xE4\xB8\xAD/a.htm", "x");
+    prompter.AnswerMessage(Answer::OK);
+    editor.AddFile("a.htm", sub);
+    EXPECT_EQ(prompter.Messages().at(0).text, "File \"" + sub +
+                                                  "/a.htm\" can't be added: its path holds characters that the code page "
+                                                  "Windows-1252 cannot hold ");
+    EXPECT_TRUE(ctx.project.files.Empty());
+    EXPECT_FALSE(ctx.project.modified);
 }
 
 TEST_F(AddFile, ASiteNameBringsInAllFourSilently) {
