@@ -12,6 +12,8 @@
 
 namespace lumafold {
 
+class ReportPrinter;
+
 class Workbench {
 public:
     Workbench(Prompter& prompter, const Clock& clock, WindowHooks& hooks, std::string programDir);
@@ -56,7 +58,9 @@ public:
     // The Generate command (WorkbenchGenerate.cpp).
     void cmdGenerate_Click();
 
-    // The printed report (WorkbenchPrint.cpp).
+    // The printed report (WorkbenchPrint.cpp). The window hands in the printer
+    // its print dialog chooses; without one, Print prints nothing.
+    void SetPrinter(ReportPrinter* printer) { printer_ = printer; }
     void mnuPrint_Click();
 
     // The IndexDB field (WorkbenchIndexDB.cpp).
@@ -82,6 +86,11 @@ private:
     ProjectContext ctx_;
     ProjectEditor editor_;
     bool busy_ = false;
+    ReportPrinter* printer_ = nullptr;
+    // The IndexDB field: its text when it was last entered, and whether the
+    // focus must go back into it after a refused value.
+    std::string indexDBEntered_;
+    bool indexDBRefocus_ = false;
 };
 
 } // namespace lumafold
