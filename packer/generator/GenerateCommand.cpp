@@ -1,0 +1,148 @@
+#include "GenerateCommand.h"
+
+#include "AtomicFile.h"
+#include "Paths.h"
+#include "Planner.h"
+#include "TitleText.h"
+
+#include <chrono>
+
+namespace lumafold {
+namespace {
+
+// How many progress reports pass between two looks at the clock: reading it
+// on every DW line would cost more than the line itself.
+constexpr unsigned kReportsPerClockRead = 32;
+
+// The suggestion of the dialog: the AWL source, else the project file less
+// its extension, else the program's own directory.
+void Suggest(const ProjectContext& ctx, FileDialog& d) {
+    const Project& prj = ctx.project;
+    if (!prj.awlDir.empty() && !prj.awlFile.empty()) {
+        d.InitDir = prj.awlDir;
+        d.FileName = prj.awlFile;
+    } else if (!prj.projectDir.empty() && !prj.projectFile.empty()) {
+        d.InitDir = prj.projectDir;
+        const std::string& f = prj.projectFile;
+        // A name of four characters or fewer would lose everything.
+        d.FileName = f.size() > 4 ? f.substr(0, f.size() - 4) : f;
+    } else {
+        d.InitDir = ctx.programDir;
+        d.FileName.clear();
+    }
+}
+
+} // namespace
+
+// The writer's progress shown in Label2 and ProgressBar1.
+class GenerateCommand::Progress final : public WriteProgress {
+public:
+    explicit Progress(GenerateCommand& cmd) : cmd_(cmd) {}
+    void BlockStarted(const PlannedEntry& entry) override {
+        Elements& el = cmd_.ctx_.el;
+        el.Label2 = entry.source;
+        el.ProgressBar1Max = entry.length;
+        el.ProgressBar1Value = 0;
+        cmd_.ProcessEvents(false);
+    }
+    void BeforeDwordLine(int32_t bytesDone) override {
+        cmd_.ctx_.el.ProgressBar1Value = bytesDone;
+        cmd_.ProcessEvents(false);
+    }
+
+private:
+    GenerateCommand& cmd_;
+};
+
+GenerateCommand::GenerateCommand(ProjectContext& ctx, Millis now) : ctx_(ctx), now_(std::move(now)) {}
+
+int64_t GenerateCommand::SteadyMillis() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+FileDialog GenerateCommand::SaveDialog(const ProjectContext& ctx) {
+    FileDialog d;
+    d.kind = FileDialog::Kind::Save;
+    d.DialogTitle = "Save AWL source file";
+    d.Filter = std::string("All Files (*.*)|*.*|") + "AWL Source (*" + ".AWL" + ")|*" + ".AWL";
+    d.FilterIndex = 2;
+    d.DefaultExt = ".AWL";
+    d.Flags = dlg::SaveFlags;
+    Suggest(ctx, d);
+    return d;
+}
+
+std::string GenerateCommand::CompletionText(const BlockPlan& plan) {
+    const std::string db = std::to_string(plan.indexDB);
+    return "Source for DB" + db + " to DB" + std::to_string(plan.LastDB()) + " and UDT" + db + " generated";
+}
+
+Message GenerateCommand::FailureMessage(const WriteFailure& f) {
+    const std::string what = f.where == WriteFailure::Where::Source ? "File \"" + f.path + "\" can't be read: "
+                                                                     : "AWL source \"" + f.path + "\" can't be written: ";
+    return Message{what + f.reason + " \r\nNo source generated", Buttons::OK, Icon::Error, "Can't generate", false};
+}
+
+void GenerateCommand::ProcessEvents(bool force) {
+    static_assert((kReportsPerClockRead & (kReportsPerClockRead - 1)) == 0);
+    if (!force && (++reports_ & (kReportsPerClockRead - 1)) != 0) return;
+    const int64_t now = now_();
+    if (!force && eventsDone_ && now - lastEvents_ < kEventInterval) return;
+    lastEvents_ = now;
+    eventsDone_ = true;
+    ctx_.hooks.ProcessPendingEvents();
+}
+
+void GenerateCommand::Record(const std::string& path) {
+    Project& prj = ctx_.project;
+    prj.awlDir = DirectorySetting(path);
+    prj.awlFile = GetFileName(path);
+    prj.AWLTimeStamp = TimeStampText(ctx_.clock);
+}
+
+bool GenerateCommand::WriteSource(const BlockPlan& plan, const std::string& path) {
+    Elements& el = ctx_.el;
+    const std::string caption = el.Caption;
+    AtomicFile out;
+    std::optional<WriteFailure> failure;
+    if (auto reason = out.Open(path)) {
+        failure = WriteFailure{WriteFailure::Where::Output, path, *reason};
+    } else {
+        el.Caption = std::string(kTitleText) + "(" + path + ")";
+        Progress progress(*this);
+        failure = AwlWriter(out.Fd(), path).Write(plan, ctx_.project.AWLTimeStamp, &progress);
+        if (!failure) {
+            if (auto reason = out.Commit()) failure = WriteFailure{WriteFailure::Where::Output, path, *reason};
+        }
+    }
+    if (!failure) return true;
+    out.Discard();
+    el.Caption = caption;
+    el.Label2.clear();
+    el.ProgressBar1Value = 0;
+    ctx_.prompter.MsgBox(FailureMessage(*failure));
+    return false;
+}
+
+void GenerateCommand::Run() {
+    std::optional<BlockPlan> plan = PlanWithPrompts(ctx_.project.IndexDB, ctx_.project.files, ctx_.prompter);
+    if (!plan) return;
+    const auto choice = ctx_.prompter.ShowFileDialog(SaveDialog(ctx_));
+    if (!choice || choice->FileName.empty()) return;
+    const std::string path = choice->FileName;
+    Record(path);
+
+    Elements& el = ctx_.el;
+    el.Label2.clear();
+    el.ProgressBar1Value = 0;
+    ProcessEvents(true);
+    if (!WriteSource(*plan, path)) return;
+
+    ctx_.hooks.RefreshFileList();
+    el.Label2 = "Source generated";
+    el.ProgressBar1Value = 0;
+    Ask(ctx_.prompter, CompletionText(*plan), Buttons::OK, Icon::Information, "Info");
+}
+
+} // namespace lumafold
