@@ -1,0 +1,27 @@
+// The browser's file list filList: the ordinary files of one directory that
+// match the filter pattern, with extended selection.
+#pragma once
+
+#include "FilterPattern.h"
+
+#include <QListWidget>
+
+namespace lumafold {
+
+class FileListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+
+    const QString& Directory() const { return dir_; }
+    void SetDirectory(const QString& dir);
+    void SetPattern(const QString& pattern);
+    // Lists the directory again, keeping the selection of rows still there.
+    void Reread();
+
+private:
+    QString dir_;
+    FilterPattern pattern_;
+};
+
+} // namespace lumafold

@@ -1,0 +1,33 @@
+// Lumafold: the workbench window. It takes no arguments; the browser opens at
+// the current directory.
+#include "GUI.h"
+#include "QtPrompter.h"
+#include "WindowPlacement.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+
+#include <clocale>
+
+int main(int argc, char** argv) {
+    // Time stamps follow the user's locale for date and time.
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_TIME, "");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(lumafold::SettingsApplication());
+    QApplication::setOrganizationName(lumafold::SettingsApplication());
+    // Qt sets the C locale's numbers from the environment too; text to and
+    // from files is handled byte by byte, so only LC_TIME matters here.
+    std::setlocale(LC_TIME, "");
+
+    lumafold::QtPrompter prompter;
+    lumafold::SystemClock clock;
+    QSettings settings;
+    std::string programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
+    if (!programDir.ends_with('/')) programDir += '/';
+    lumafold::GUI window(prompter, clock, programDir, QDir::currentPath(), settings);
+    prompter.SetOwner(&window);
+    window.show();
+    return app.exec();
+}
