@@ -6,4 +6,6 @@ cd "$(dirname "$0")/.."
 ./scripts/setup-deps.sh
 cmake --preset default
 cmake --build --preset default --target lumafold
-exec ./build/packer/ui/lumafold "$@"
+# The file browser opens at the current directory: start beside the example site.
+cd examples/site
+exec ../../build/packer/ui/lumafold "$@"
