@@ -1,5 +1,6 @@
 #include "Workbench.h"
 
+#include "ProjectStore.h"
 #include "TitleText.h"
 
 namespace lumafold {
@@ -10,16 +11,12 @@ Workbench::Workbench(Prompter& prompter, const Clock& clock, WindowHooks& hooks,
 void Workbench::Form_Load() { LoadProject("", ""); }
 
 void Workbench::LoadProject(const std::string& fileName, const std::string& directory) {
-    if (fileName.empty()) {
-        editor_.ResetProject();
-        return;
-    }
-    // Loading a project file comes with the project file's reader.
-    (void)directory;
+    ProjectStore(ctx_, editor_).LoadProject(fileName, directory);
 }
 
 void Workbench::mnuNew_Click() {
     if (busy_) return;
+    SaveProject(false, false);
     LoadProject("", "");
 }
 

@@ -103,6 +103,7 @@ TEST_F(IndexDBTest, RefusalRemembersTheRestoredTextForTheNextTry) {
 
 TEST_F(IndexDBTest, ResetShowsTheDefaultAgainAfterAChange) {
     EXPECT_FALSE(TypeAndLeave("5   "));
+    prompter.AnswerMessage(Answer::No);  // New offers to save the changed project first
     wb.mnuNew_Click();
     EXPECT_EQ(wb.Prj().IndexDB, 900);
     EXPECT_EQ(wb.El().MaskEdBox1, "900 ");

@@ -65,7 +65,9 @@ TEST_F(WorkbenchTest, CloseResetsAndDisablesTheMenus) {
     wb.Form_Load();
     wb.Editor().AddFile("a.htm", "");
     wb.El().Caption = "changed";
+    prompter.AnswerMessage(Answer::No);
     wb.mnuClose_Click();
+    EXPECT_EQ(prompter.Messages().at(0).text, "Save ?");
     EXPECT_TRUE(wb.Prj().files.Empty());
     EXPECT_EQ(wb.El().Caption, "ZALT - Lumafold V2.2 ");
     EXPECT_FALSE(wb.El().mnuSave);
