@@ -1,0 +1,149 @@
+#include "BatchRun.h"
+
+#include "AtomicFile.h"
+#include "AwlWriter.h"
+#include "GenerateCommand.h"
+#include "Paths.h"
+#include "Planner.h"
+#include "ProjectStore.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace lumafold::batch {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Message texts as stderr lines: CR LF becomes a line break and an indent.
+std::string AsLines(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            out += "\n  ";
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// Stands for the person at the keyboard while the project file is loaded:
+// it keeps a too long file in the list (planning then decides about it) and
+// collects every message instead of showing it.
+class LoadPrompter final : public Prompter {
+public:
+    struct Note {
+        std::string text;
+        bool entryRefused;  // AddFile's "Can't add": one file left out
+    };
+    Answer MsgBox(const Message& m) override {
+        if (m.buttons == Buttons::YesNo) return Answer::Yes;
+        notes.push_back({m.text, m.title == "Can't add"});
+        return Answer::OK;
+    }
+    std::optional<FileChoice> ShowFileDialog(const FileDialog&) override { return std::nullopt; }
+    bool ShowPrinter(const PrintDialog&) override { return false; }
+    std::vector<Note> notes;
+};
+
+class Run {
+public:
+    Run(const BatchOptions& o, const Clock& clock, std::ostream& out, std::ostream& err)
+        : o_(o), out_(out), err_(err), ctx_(prompter_, clock, hooks_, ""), editor_(ctx_) {}
+
+    int Go() {
+        const fs::path project = fs::absolute(o_.project).lexically_normal();
+        if (!fs::is_regular_file(project)) return Error("project file " + project.string() + " doesn't exist");
+        ProjectStore(ctx_, editor_).LoadProject(project.filename().string(), project.parent_path().string() + "/");
+        if (!LoadedCleanly()) return kExitNotGenerated;
+        const std::string output = OutputPath();
+        std::error_code ec;
+        if (fs::equivalent(output, project, ec)) return Error("the output " + output + " is the project file itself");
+        std::optional<BlockPlan> plan = Plan();
+        if (!plan) return kExitNotGenerated;
+        return Write(*plan, output);
+    }
+
+private:
+    int Error(const std::string& text) {
+        err_ << "lumafold-gen: error: " << AsLines(text) << "\n";
+        return kExitNotGenerated;
+    }
+    void Warning(const std::string& text) { err_ << "lumafold-gen: warning: " << AsLines(text) << "\n"; }
+
+    bool LoadedCleanly() {
+        bool clean = true;
+        for (const auto& note : prompter_.notes) {
+            if (note.entryRefused && o_.skipInvalid) {
+                Warning(note.text + "(left out)");
+            } else {
+                Error(note.text);
+                clean = false;
+            }
+        }
+        return clean;
+    }
+
+    // The project's AWL source, else its name with .AWL beside it; a name
+    // without extension gets .AWL, as the Save dialog's default extension does.
+    std::string OutputPath() const {
+        if (!o_.output.empty()) return fs::absolute(o_.output).lexically_normal().string();
+        const Project& prj = ctx_.project;
+        std::string path = prj.awlDir.empty() ? prj.projectDir + prj.awlFile : prj.AWLSource();
+        if (GetFileName(path).find('.') == std::string::npos) path += ".AWL";
+        return path;
+    }
+
+    std::optional<BlockPlan> Plan() {
+        bool refused = false;
+        PlanResult result = MakePlan(ctx_.project.IndexDB, ctx_.project.files, [&](const Questionable& q) {
+            std::string text = QuestionFor(q).text;
+            text = text.substr(0, text.rfind("\r\n"));  // the problem without the window's question
+            if (o_.skipInvalid) {
+                Warning(text + "(left out)");
+            } else {
+                Error(text);
+                refused = true;
+            }
+            return Decision::LeaveOut;
+        });
+        if (auto m = StopMessage(result)) Error(m->text);
+        if (refused || !result.plan) return std::nullopt;
+        return std::move(result.plan);
+    }
+
+    int Write(const BlockPlan& plan, const std::string& path) {
+        const std::string stamp = TimeStampText(ctx_.clock);
+        AtomicFile file;
+        std::optional<WriteFailure> failure;
+        if (auto reason = file.Open(path)) {
+            failure = WriteFailure{WriteFailure::Where::Output, path, *reason};
+        } else if (!(failure = AwlWriter(file.Fd(), path).Write(plan, stamp))) {
+            if (auto commit = file.Commit()) failure = WriteFailure{WriteFailure::Where::Output, path, *commit};
+        }
+        if (failure) {
+            Error(GenerateCommand::FailureMessage(*failure).text);
+            return failure->where == WriteFailure::Where::Output ? kExitWriteFailed : kExitNotGenerated;
+        }
+        out_ << GenerateCommand::CompletionText(plan) << "\n";
+        return kExitGenerated;
+    }
+
+    const BatchOptions& o_;
+    std::ostream& out_;
+    std::ostream& err_;
+    LoadPrompter prompter_;
+    WindowHooks hooks_;
+    ProjectContext ctx_;
+    ProjectEditor editor_;
+};
+
+} // namespace
+
+int RunBatch(const BatchOptions& options, const Clock& clock, std::ostream& out, std::ostream& err) {
+    return Run(options, clock, out, err).Go();
+}
+
+} // namespace lumafold::batch

@@ -1,0 +1,29 @@
+// lumafold-gen: writes the AWL source of a project file from the command line.
+#include "BatchOptions.h"
+#include "BatchRun.h"
+
+#include <clocale>
+#include <exception>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace lumafold::batch;
+    std::setlocale(LC_ALL, "");
+    std::string problem;
+    const auto options = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), problem);
+    if (!options) {
+        std::cerr << "lumafold-gen: " << problem << "\n\n" << UsageText();
+        return kExitUsage;
+    }
+    if (options->help) {
+        std::cout << UsageText();
+        return kExitGenerated;
+    }
+    try {
+        return RunBatch(*options, lumafold::SystemClock(), std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        // Out of memory or a file system error the checks did not foresee.
+        std::cerr << "lumafold-gen: error: " << e.what() << "\n";
+        return kExitNotGenerated;
+    }
+}
