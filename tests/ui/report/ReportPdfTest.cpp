@@ -142,6 +142,9 @@ TEST_F(ReportPdf, ACancelledDialogWritesNoFile) {
 } // namespace lumafold::test
 
 int main(int argc, char** argv) {
+    // Test discovery runs the program at build time, without the test's
+    // environment and often without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
