@@ -142,10 +142,9 @@ TEST_F(ReportPdf, ACancelledDialogWritesNoFile) {
 } // namespace lumafold::test
 
 int main(int argc, char** argv) {
-    // Test discovery runs the program at build time, without the test's
-    // environment and often without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no display; printing needs a GUI application.
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
