@@ -1,5 +1,6 @@
 // AddFile: the site check, the lookup, the checks on disk, the size question.
 #include "EditorFixture.h"
+#include "UnprivilegedScope.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,21 +9,6 @@ namespace lumafold::test {
 namespace {
 
 using AddFile = EditorTest;
-
-class UnprivilegedScope {
-public:
-    UnprivilegedScope() : root_(::geteuid() == 0) {
-        if (root_ && ::seteuid(65534) != 0) ADD_FAILURE() << "cannot drop root rights";
-    }
-    ~UnprivilegedScope() {
-        if (root_ && ::seteuid(0) != 0) ADD_FAILURE() << "cannot take root rights back";
-    }
-    UnprivilegedScope(const UnprivilegedScope&) = delete;
-    UnprivilegedScope& operator=(const UnprivilegedScope&) = delete;
-
-private:
-    bool root_;
-};
 
 TEST_F(AddFile, AppendsInOrderAndEnablesTheCommands) {
     dir.Write("b.htm", "b");
