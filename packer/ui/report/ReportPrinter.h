@@ -3,10 +3,9 @@
 // pages. The window implements it with QPrinter (QtReportPrinter); the
 // workbench knows only this interface, so the report's rules need no display.
 //
-// Wiring: the window keeps one QPrinter, shows the print dialog on it from its
-// Prompter::ShowPrinter (ShowReportPrintDialog does that with the report's
-// options), and hands a QtReportPrinter on that same QPrinter to
-// Workbench::SetPrinter; Workbench::mnuPrint_Click then prints through it.
+// Wiring: the window's Prompter shows the print dialog on its one QPrinter
+// (QtPrompter::Printer()); a QtReportPrinter on that same QPrinter goes to
+// Workbench::SetPrinter, and Workbench::mnuPrint_Click prints through it.
 #pragma once
 
 #include <string>

@@ -1,6 +1,7 @@
 // The Print command on the workbench: the print dialog and its retries, the
 // font and paper checks, the page figures and what reaches the printer.
 #include "FixedClock.h"
+#include "FixedLocale.h"
 #include "RecordingPrinter.h"
 #include "ReportPages.h"
 #include "ScriptedPrompter.h"
@@ -12,8 +13,6 @@
 
 #include <sys/stat.h>
 
-#include <clocale>
-#include <cstdlib>
 #include <functional>
 
 namespace lumafold::test {
@@ -33,9 +32,7 @@ public:
 class PrintCommand : public ::testing::Test {
 protected:
     PrintCommand() {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-        std::setlocale(LC_TIME, "C");
+        UseUtcAndCLocale();
         wb.Form_Load();
         wb.SetPrinter(&printer);
     }

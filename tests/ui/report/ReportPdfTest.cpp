@@ -1,6 +1,7 @@
 // Prints a real project through the workbench and the Qt printer into a PDF
 // and reads every page back as text.
 #include "FixedClock.h"
+#include "FixedLocale.h"
 #include "PageFigures.h"
 #include "PrintReport.h"
 #include "QtReportPrinter.h"
@@ -17,7 +18,6 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -68,9 +68,7 @@ size_t LeadingBlanks(const std::string& line) { return line.find_first_not_of(' 
 class ReportPdf : public ::testing::Test {
 protected:
     ReportPdf() {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-        std::setlocale(LC_TIME, "C");
+        UseUtcAndCLocale();
         device.setOutputFormat(QPrinter::PdfFormat);
         device.setOutputFileName(QString::fromStdString(pdf));
         // A printer's usual unprintable border of a quarter inch.

@@ -1,12 +1,12 @@
 // The report's printer on a QPrinter: the same code prints on paper and, with
 // a QPrinter in PDF mode, into a PDF file.
 //
-// Wiring it into the window: keep one QPrinter for the window's lifetime; let
-// the window's Prompter::ShowPrinter call ShowReportPrintDialog on that
-// QPrinter (it applies the print dialog's options); make a QtReportPrinter on
-// the same QPrinter and hand it to Workbench::SetPrinter before the first
-// Print; the menu command then calls Workbench::mnuPrint_Click. Keep the
-// QtReportPrinter alive as long as the workbench may print.
+// Wiring it into the window: the print dialog that Prompter::ShowPrinter shows
+// must work on the QPrinter this class prints on, so that the person's choice
+// of printer holds. Make one QtReportPrinter on the prompter's printer
+// (QtPrompter::Printer()), keep it as long as the workbench lives, hand it to
+// Workbench::SetPrinter before the first Print and link lumafold_report_print;
+// the menu command then calls Workbench::mnuPrint_Click.
 #pragma once
 
 #include "ReportPrinter.h"
