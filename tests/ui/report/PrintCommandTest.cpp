@@ -191,6 +191,7 @@ TEST_F(PrintCommand, EventsDuringPrintingCannotChangeTheProject) {
         EXPECT_TRUE(wb.Busy());
         wb.chkVarList_Click(false);
         wb.mnuNew_Click();
+        wb.mnuPrint_Click();  // a second dialog would be an unexpected prompt
     };
     prompter.AnswerPrint(true);
     wb.mnuPrint_Click();
