@@ -143,6 +143,9 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests needs no display; printing needs a GUI application.
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    // Run by hand or by a runner without the test's environment, it still
+    // needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
