@@ -2,6 +2,7 @@
 // the current directory.
 #include "GUI.h"
 #include "QtPrompter.h"
+#include "QtReportPrinter.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
     if (!programDir.ends_with('/')) programDir += '/';
     lumafold::GUI window(prompter, clock, programDir, QDir::currentPath(), settings);
     prompter.SetOwner(&window);
+    // The report prints on the printer that the print dialog set up.
+    lumafold::QtReportPrinter printer(prompter.Printer());
+    window.Model().SetPrinter(&printer);
     window.show();
     return app.exec();
 }
