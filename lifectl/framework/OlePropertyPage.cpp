@@ -61,15 +61,20 @@ HRESULT COlePropertyPage::SetObjects(const std::vector<IUnknown*>& objects)
     return S_OK;
 }
 
+const DialogTemplate* COlePropertyPage::FindTemplate() const
+{
+    const IResourceTable* resources = m_pModuleState->m_pResources;
+    return resources != nullptr ? resources->FindDialog(m_templateId) : nullptr;
+}
+
 HRESULT COlePropertyPage::GetPageInfo(PROPPAGEINFO* pInfo)
 {
     if (pInfo == nullptr)
         return E_POINTER;
-    const IResourceTable* resources = m_pModuleState->m_pResources;
-    const DialogTemplate* dialog = resources != nullptr ? resources->FindDialog(m_templateId) : nullptr;
+    const DialogTemplate* dialog = FindTemplate();
     if (dialog == nullptr)
         return E_FAIL;
-    *pInfo = PROPPAGEINFO{resources->LoadString(m_captionId), dialog->cx, dialog->cy};
+    *pInfo = PROPPAGEINFO{m_pModuleState->m_pResources->LoadString(m_captionId), dialog->cx, dialog->cy};
     return S_OK;
 }
 
@@ -77,8 +82,7 @@ HRESULT COlePropertyPage::GetDialog(DialogTemplate* pDialog)
 {
     if (pDialog == nullptr)
         return E_POINTER;
-    const IResourceTable* resources = m_pModuleState->m_pResources;
-    const DialogTemplate* dialog = resources != nullptr ? resources->FindDialog(m_templateId) : nullptr;
+    const DialogTemplate* dialog = FindTemplate();
     if (dialog == nullptr)
         return E_FAIL;
     *pDialog = *dialog;

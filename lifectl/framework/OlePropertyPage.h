@@ -34,6 +34,8 @@ protected:
 
 private:
     void ReleaseObjects();
+    // The page's dialog template in its module's resources, or null.
+    const DialogTemplate* FindTemplate() const;
 
     ULONG m_dwRef = 1;
     AFX_MODULE_STATE* m_pModuleState;
