@@ -1,4 +1,5 @@
 #include "GeneratorFixture.h"
+#include "FixedLocale.h"
 
 #include "AwlWriter.h"
 #include "VarList.h"
@@ -20,9 +21,7 @@ std::string LineAt(const std::string& text, size_t start) {
 } // namespace
 
 GeneratorTest::GeneratorTest() : ctx(prompter, clock, hooks, "/opt/lumafold/") {
-    ::setenv("TZ", "UTC", 1);
-    ::tzset();
-    std::setlocale(LC_TIME, "C");
+    ::lumafold::test::UseUtcAndCLocale();
     hooks.Watch(&ctx.el);
 }
 

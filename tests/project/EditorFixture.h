@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FixedClock.h"
+#include "FixedLocale.h"
 #include "ProjectContext.h"
 #include "ProjectEditor.h"
 #include "ScriptedPrompter.h"
@@ -28,9 +29,7 @@ public:
 class EditorTest : public ::testing::Test {
 protected:
     EditorTest() : ctx(prompter, clock, hooks, "/opt/lumafold/"), editor(ctx) {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-        std::setlocale(LC_TIME, "C");
+        ::lumafold::test::UseUtcAndCLocale();
     }
 
     std::vector<std::string> Names() const {

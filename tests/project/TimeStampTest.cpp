@@ -1,5 +1,6 @@
 // Time stamp text follows the C library's locale; the tests run in the "C"
 // locale and the UTC zone so that the expected texts are fixed.
+#include "FixedLocale.h"
 #include "Clock.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +14,7 @@ namespace {
 class TimeStamp : public ::testing::Test {
 protected:
     void SetUp() override {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-        std::setlocale(LC_TIME, "C");
+        ::lumafold::test::UseUtcAndCLocale();
     }
 };
 

@@ -1,6 +1,7 @@
 // The IndexDB field: validation when the focus leaves it, the refused values,
 // and the modified flag only for a changed number.
 #include "FixedClock.h"
+#include "FixedLocale.h"
 #include "ScriptedPrompter.h"
 #include "Workbench.h"
 
@@ -16,9 +17,7 @@ namespace {
 class IndexDBTest : public ::testing::Test {
 protected:
     IndexDBTest() {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-        std::setlocale(LC_TIME, "C");
+        ::lumafold::test::UseUtcAndCLocale();
         wb.Form_Load();
         clock.Advance(3600);
     }

@@ -1,5 +1,6 @@
 // The workbench model: start-up state and the commands that need no file.
 #include "FixedClock.h"
+#include "FixedLocale.h"
 #include "ScriptedPrompter.h"
 #include "Workbench.h"
 
@@ -14,9 +15,7 @@ namespace {
 class WorkbenchTest : public ::testing::Test {
 protected:
     WorkbenchTest() {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-        std::setlocale(LC_TIME, "C");
+        ::lumafold::test::UseUtcAndCLocale();
     }
     ScriptedPrompter prompter;
     FixedClock clock;

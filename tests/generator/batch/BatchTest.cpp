@@ -1,6 +1,7 @@
 // lumafold-gen: its command line, and runs on real project files compared
 // with what the window's Generate command writes.
 #include "BatchOptions.h"
+#include "FixedLocale.h"
 #include "BatchRun.h"
 #include "FixedClock.h"
 #include "SameBytes.h"
@@ -53,9 +54,7 @@ TEST(BatchOptions, ReadsTheCommandLine) {
 class Batch : public ::testing::Test {
 protected:
     Batch() {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-        std::setlocale(LC_TIME, "C");
+        ::lumafold::test::UseUtcAndCLocale();
     }
     int Run(const std::string& project, const std::string& output = "", bool skipInvalid = false) {
         out.str("");
