@@ -31,6 +31,35 @@ struct Tables {
 };
 const Tables kTables;
 
+// "  DW[k] := DW#16#" for every k a content block can have, each in a slot
+// of fixed size: copying a whole slot is cheaper than formatting the number.
+class DwordLineStarts {
+public:
+    static constexpr size_t kSlot = 32;
+    static const DwordLineStarts& Get() {
+        static const DwordLineStarts starts;
+        return starts;
+    }
+    // Writes the start of DW line k (1..kMaxPackedBytes / 4) and returns its end.
+    char* Put(char* p, int32_t k) const {
+        const size_t i = static_cast<size_t>(k - 1);
+        std::memcpy(p, text_.data() + kSlot * i, kSlot);
+        return p + size_[i];
+    }
+
+private:
+    DwordLineStarts() : text_(kSlot * kCount), size_(kCount) {
+        for (size_t i = 0; i < kCount; ++i) {
+            const std::string start = "  DW[" + std::to_string(i + 1) + "] := DW#16#";
+            std::memcpy(text_.data() + kSlot * i, start.data(), start.size());
+            size_[i] = static_cast<unsigned char>(start.size());
+        }
+    }
+    static constexpr size_t kCount = kMaxPackedBytes / 4;
+    std::vector<char> text_;
+    std::vector<unsigned char> size_;
+};
+
 char* PutText(char* p, const char* text, size_t n) {
     std::memcpy(p, text, n);
     return p + n;
@@ -151,22 +180,16 @@ void AwlWriter::WriteContentBlock(const PlannedEntry& e, const unsigned char* by
     Line("BEGIN");
     const char* hex = kTables.hex2.data();
     const char* comment = kTables.comment.data();
+    const DwordLineStarts& starts = DwordLineStarts::Get();
     for (int32_t k = 1; k <= d; ++k) {
         if (progress) progress->BeforeDwordLine(4 * (k - 1));
         if (buf_.size() - used_ < kLineRoom) Flush();
         const unsigned char* b = bytes + 4 * (k - 1);
-        char* p = buf_.data() + used_;
-        p = PutLit(p, "  DW[");
-        p = PutNumber(p, k);
-        p = PutLit(p, "] := DW#16#");
-        for (int i = 0; i < 4; ++i) {
-            std::memcpy(p, hex + 2 * b[i], 2);
-            p += 2;
-        }
-        p = PutLit(p, "; // ");
-        for (int i = 0; i < 4; ++i) *p++ = comment[b[i]];
-        p = PutLit(p, "\r\n");
-        used_ = static_cast<size_t>(p - buf_.data());
+        char* p = starts.Put(buf_.data() + used_, k);
+        for (int i = 0; i < 4; ++i) std::memcpy(p + 2 * i, hex + 2 * b[i], 2);
+        std::memcpy(p + 8, "; // ....\r\n", 11);
+        for (int i = 0; i < 4; ++i) p[13 + i] = comment[b[i]];
+        used_ = static_cast<size_t>(p + 19 - buf_.data());
     }
     for (int32_t m = 1; m <= r; ++m) {
         if (buf_.size() - used_ < kLineRoom) Flush();

@@ -47,7 +47,8 @@ public:
     }
     void BeforeDwordLine(int32_t bytesDone) override {
         cmd_.ctx_.el.ProgressBar1Value = bytesDone;
-        cmd_.ProcessEvents(false);
+        // Most reports end here: only every kReportsPerClockRead-th looks further.
+        if ((++cmd_.reports_ & (kReportsPerClockRead - 1)) == 0) cmd_.ProcessEvents(false, false);
     }
 
 private:
@@ -84,9 +85,9 @@ Message GenerateCommand::FailureMessage(const WriteFailure& f) {
     return Message{what + f.reason + " \r\nNo source generated", Buttons::OK, Icon::Error, "Can't generate", false};
 }
 
-void GenerateCommand::ProcessEvents(bool force) {
+void GenerateCommand::ProcessEvents(bool force, bool counted) {
     static_assert((kReportsPerClockRead & (kReportsPerClockRead - 1)) == 0);
-    if (!force && (++reports_ & (kReportsPerClockRead - 1)) != 0) return;
+    if (!force && counted && (++reports_ & (kReportsPerClockRead - 1)) != 0) return;
     const int64_t now = now_();
     if (!force && eventsDone_ && now - lastEvents_ < kEventInterval) return;
     lastEvents_ = now;

@@ -37,7 +37,8 @@ private:
     class Progress;
     void Record(const std::string& path);
     bool WriteSource(const BlockPlan& plan, const std::string& path);
-    void ProcessEvents(bool force);
+    // force: whatever the clock says. counted false: the report was counted already.
+    void ProcessEvents(bool force, bool counted = true);
 
     ProjectContext& ctx_;
     Millis now_;
