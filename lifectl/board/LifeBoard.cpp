@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr COLORREF kGrey = RGB(159, 159, 159);
@@ -48,18 +49,21 @@ void CLifeBoard::NextGeneration()
 void CLifeBoard::NextRow(int r)
 {
     // Column sums of the three rows around r, with a dead column on either side
-    // and dead rows beyond the top and bottom edges: the dead border.
-    int sums[kColumns + 2] = {};
-    const std::uint8_t* row = m_pCurrent->m_pCells + r * m_nColumns;
+    // and dead rows beyond the top and bottom edges: the dead border. Byte-wide
+    // sums (at most 9) keep the loops short enough for the vector unit.
+    std::uint8_t sums[kColumns + 2] = {};
     for (int y = std::max(r - 1, 0); y <= std::min(r + 1, m_nRows - 1); ++y) {
         const std::uint8_t* cells = m_pCurrent->m_pCells + y * m_nColumns;
-        for (int c = 0; c < m_nColumns; ++c)
-            sums[c + 1] += cells[c];
+        for (int c = 0; c < kColumns; ++c)
+            sums[c + 1] = static_cast<std::uint8_t>(sums[c + 1] + cells[c]);
     }
+    // n counts the cell itself too: 3 is a birth or a survival on two
+    // neighbours, 4 a survival on three.
+    const std::uint8_t* row = m_pCurrent->m_pCells + r * m_nColumns;
     std::uint8_t* next = m_pNext->m_pCells + r * m_nColumns;
-    for (int c = 0; c < m_nColumns; ++c) {
-        const int n = sums[c] + sums[c + 1] + sums[c + 2] - row[c];
-        next[c] = (n == 3 || (n == 2 && row[c] != 0)) ? 1 : 0;
+    for (int c = 0; c < kColumns; ++c) {
+        const int n = sums[c] + sums[c + 1] + sums[c + 2];
+        next[c] = static_cast<std::uint8_t>((n == 3) | ((n == 4) & row[c]));
     }
 }
 
@@ -89,11 +93,17 @@ void CLifeBoard::Draw(CLifeSurface& surface) const
 
 void CLifeBoard::DrawCells(CLifeSurface& surface) const
 {
-    for (int r = 0; r < m_nRows; ++r)
-        for (int c = 0; c < m_nColumns; ++c)
-            if (m_pCurrent->Cell(c, r) != 0)
-                surface.FillSolidRect(
-                    RECT{c * m_nCellSize, r * m_nCellSize, (c + 1) * m_nCellSize, (r + 1) * m_nCellSize}, kYellow);
+    // Live cells hold 1; the search skips the runs of dead ones in a row at once.
+    for (int r = 0; r < m_nRows; ++r) {
+        const std::uint8_t* row = m_pCurrent->m_pCells + r * m_nColumns;
+        const std::uint8_t* end = row + m_nColumns;
+        for (const auto* cell = row; (cell = static_cast<const std::uint8_t*>(std::memchr(cell, 1, end - cell)));
+             ++cell) {
+            const int c = static_cast<int>(cell - row);
+            surface.FillSolidRect(
+                RECT{c * m_nCellSize, r * m_nCellSize, (c + 1) * m_nCellSize, (r + 1) * m_nCellSize}, kYellow);
+        }
+    }
 }
 
 void CLifeBoard::DrawGridLines(CLifeSurface& surface) const

@@ -38,11 +38,8 @@ constexpr std::uint8_t kGlyphs[95][5] = {
 };
 }
 
-bool DefaultFont::Covers(char ch, int x, int y)
+const std::uint8_t* DefaultFont::Columns(char ch)
 {
-    if (x < 0 || y < 0 || x >= kGlyphWidth || y >= kGlyphHeight)
-        return false;
     const unsigned code = static_cast<unsigned char>(ch);
-    const unsigned index = (code >= 0x20 && code <= 0x7E) ? code - 0x20 : '?' - 0x20;
-    return (kGlyphs[index][x] >> y) & 1;
+    return kGlyphs[(code >= 0x20 && code <= 0x7E) ? code - 0x20 : '?' - 0x20];
 }

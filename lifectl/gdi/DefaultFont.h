@@ -8,7 +8,7 @@ constexpr int kCellWidth = 6;
 constexpr int kCellHeight = 8;
 constexpr int kGlyphWidth = 5;
 constexpr int kGlyphHeight = 7;
-// Whether the glyph of a character covers pixel (x, y) of its cell; characters
-// outside printable ASCII show as '?'.
-bool Covers(char ch, int x, int y);
+// The glyph's kGlyphWidth columns, left first, bit y set where the glyph covers
+// row y of its cell; characters outside printable ASCII show as '?'.
+const std::uint8_t* Columns(char ch);
 }

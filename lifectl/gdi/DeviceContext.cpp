@@ -152,11 +152,11 @@ bool CDC::TextOutA(int x, int y, const char* text, int length)
 void CDC::DrawGlyph(int x, int y, char ch)
 {
     Raster* target = GetSurface();
-    for (int gy = 0; gy < DefaultFont::kCellHeight; ++gy)
-        for (int gx = 0; gx < DefaultFont::kCellWidth; ++gx) {
-            if (DefaultFont::Covers(ch, gx, gy))
-                target->SetPixel(x + gx, y + gy, kTextColour);
-            else if (m_bkMode == OPAQUE)
-                target->SetPixel(x + gx, y + gy, kTextBackground);
-        }
+    if (m_bkMode == OPAQUE)
+        target->Fill(RECT{x, y, x + DefaultFont::kCellWidth, y + DefaultFont::kCellHeight}, kTextBackground);
+    std::uint8_t columns[DefaultFont::kGlyphWidth];
+    const std::uint8_t* glyph = DefaultFont::Columns(ch);
+    for (int i = 0; i < DefaultFont::kGlyphWidth; ++i)
+        columns[i] = glyph[i] & ((1u << DefaultFont::kGlyphHeight) - 1);
+    target->PaintColumnMask(x, y, columns, DefaultFont::kGlyphWidth, kTextColour);
 }
