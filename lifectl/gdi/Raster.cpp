@@ -22,24 +22,17 @@ struct Channels {
     std::uint8_t r, g, b;
 };
 
-// One row of pixels: a grey is a plain byte fill, any other colour grows by
+// A run of pixels: a grey is a plain byte fill, any other colour grows by
 // doubling copies of its first pixel.
-void FillRow(std::uint8_t* row, std::size_t pixels, Channels colour)
+void FillRun(std::uint8_t* run, std::size_t pixels, Channels colour)
 {
     if (colour.Grey()) {
-        std::memset(row, colour.r, pixels * 3);
+        std::memset(run, colour.r, pixels * 3);
         return;
     }
-    colour.Put(row);
+    colour.Put(run);
     for (std::size_t filled = 1; filled < pixels; filled *= 2)
-        std::memcpy(row + filled * 3, row, std::min(filled, pixels - filled) * 3);
-}
-
-// Copies the first `length` bytes at `block` over the rest of the block, doubling each time.
-void Replicate(std::uint8_t* block, std::size_t length, std::size_t total)
-{
-    for (std::size_t filled = length; filled < total; filled *= 2)
-        std::memcpy(block + filled, block, std::min(filled, total - filled));
+        std::memcpy(run + filled * 3, run, std::min(filled, pixels - filled) * 3);
 }
 }
 
@@ -69,16 +62,11 @@ void Raster::Fill(const RECT& rect, COLORREF colour)
         return;
     }
     if (pixels * 3 == stride) {
-        // Whole rows lie back to back, so the block is one run of bytes.
-        if (channels.Grey())
-            std::memset(first, channels.r, rows * stride);
-        else {
-            FillRow(first, pixels, channels);
-            Replicate(first, stride, rows * stride);
-        }
+        // Whole rows lie back to back, so the block is one run.
+        FillRun(first, pixels * rows, channels);
         return;
     }
-    FillRow(first, pixels, channels);
+    FillRun(first, pixels, channels);
     for (std::size_t row = 1; row < rows; ++row)
         std::memcpy(first + row * stride, first, pixels * 3);
 }
