@@ -288,8 +288,29 @@ void GUI::RestorePlacement() {
     for (QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
     const Placement p = ReadPlacement(settings_, screens, dpi_);
     const QRect r = TwipsRect(p.left, p.top, p.width, p.height, dpi_);
+    // A window's position is that of its frame; its size is without it.
     resize(r.size());
     move(r.topLeft());
+    framePlacement_ = r;
+    FitFrame();
+}
+
+// Once the frame is known, the inner size gives way to it, so that the window
+// stands exactly as stored and does not grow by its frame at every start.
+void GUI::FitFrame() {
+    if (!framePlacement_) return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull()) return;
+    const QRect wanted = *framePlacement_;
+    framePlacement_.reset();
+    // A size the user has changed meanwhile stays as it is.
+    if (size() == wanted.size()) resize(wanted.size() - frame);
+}
+
+bool GUI::event(QEvent* event) {
+    const QEvent::Type t = event->type();
+    if (t == QEvent::Show || t == QEvent::Move || t == QEvent::Resize) FitFrame();
+    return QMainWindow::event(event);
 }
 
 void GUI::StorePlacement() {

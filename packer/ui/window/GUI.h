@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -49,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -57,6 +59,7 @@ private:
     void Connect();
     void RestorePlacement();
     void StorePlacement();
+    void FitFrame();
     // Runs a command of the model, then shows the state; a close asked for
     // while a long command ran happens after it.
     template <class F> void Run(F&& command);
@@ -72,6 +75,10 @@ private:
     ActivationFilter activation_;
     QSettings& settings_;
     double dpi_ = 96.0;
+    // The stored placement counts the window's frame, which the window system
+    // makes known only once the window exists; until then the size is set
+    // with the frame counted as nothing.
+    std::optional<QRect> framePlacement_;
     bool closePending_ = false;
     bool closing_ = false;
 
