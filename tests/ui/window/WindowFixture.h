@@ -31,6 +31,8 @@ inline void PrintTo(const QRect& r, std::ostream* os) {
     *os << "(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
 }
 
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace lumafold::test {
 
 // Twips in pixels at the offscreen screen's 96 dpi: 15 twips to the pixel.
