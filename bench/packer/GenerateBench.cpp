@@ -3,8 +3,7 @@
 // a plain write loop of the same output size (the limit of the disk path).
 // Every figure is the best of a few runs; every output is fsynced, as the
 // Generate command does. Usage: lumafold_packer_bench [DIRECTORY] [RUNS]
-#include "AtomicFile.h"
-#include "AwlWriter.h"
+#include "AwlSourceFile.h"
 #include "GenerateCommand.h"
 #include "Planner.h"
 #include "WorstCaseProject.h"
@@ -58,10 +57,7 @@ void Check(const std::optional<WriteFailure>& failure) {
 
 // The writer on its own, through the same atomic output the command uses.
 void WriteAwl(const BlockPlan& plan, const std::string& path) {
-    AtomicFile out;
-    if (auto reason = out.Open(path)) Fail(path + ": " + *reason);
-    Check(AwlWriter(out.Fd(), path).Write(plan, TimeStampText(kMoment)));
-    if (auto reason = out.Commit()) Fail(path + ": " + *reason);
+    Check(WriteAwlSource(path, plan, TimeStampText(kMoment)));
 }
 
 // One write loop of bytes bytes from a buffer of the writer's size.

@@ -1,6 +1,6 @@
 #include "GenerateCommand.h"
 
-#include "AtomicFile.h"
+#include "AwlSourceFile.h"
 #include "Paths.h"
 #include "Planner.h"
 #include "TitleText.h"
@@ -105,20 +105,10 @@ void GenerateCommand::Record(const std::string& path) {
 bool GenerateCommand::WriteSource(const BlockPlan& plan, const std::string& path) {
     Elements& el = ctx_.el;
     const std::string caption = el.Caption;
-    AtomicFile out;
-    std::optional<WriteFailure> failure;
-    if (auto reason = out.Open(path)) {
-        failure = WriteFailure{WriteFailure::Where::Output, path, *reason};
-    } else {
-        el.Caption = std::string(kTitleText) + "(" + path + ")";
-        Progress progress(*this);
-        failure = AwlWriter(out.Fd(), path).Write(plan, ctx_.project.AWLTimeStamp, &progress);
-        if (!failure) {
-            if (auto reason = out.Commit()) failure = WriteFailure{WriteFailure::Where::Output, path, *reason};
-        }
-    }
+    el.Caption = std::string(kTitleText) + "(" + path + ")";
+    Progress progress(*this);
+    const auto failure = WriteAwlSource(path, plan, ctx_.project.AWLTimeStamp, &progress);
     if (!failure) return true;
-    out.Discard();
     el.Caption = caption;
     el.Label2.clear();
     el.ProgressBar1Value = 0;

@@ -1,7 +1,6 @@
 #include "BatchRun.h"
 
-#include "AtomicFile.h"
-#include "AwlWriter.h"
+#include "AwlSourceFile.h"
 #include "GenerateCommand.h"
 #include "Paths.h"
 #include "Planner.h"
@@ -116,14 +115,7 @@ private:
 
     int Write(const BlockPlan& plan, const std::string& path) {
         const std::string stamp = TimeStampText(ctx_.clock);
-        AtomicFile file;
-        std::optional<WriteFailure> failure;
-        if (auto reason = file.Open(path)) {
-            failure = WriteFailure{WriteFailure::Where::Output, path, *reason};
-        } else if (!(failure = AwlWriter(file.Fd(), path).Write(plan, stamp))) {
-            if (auto commit = file.Commit()) failure = WriteFailure{WriteFailure::Where::Output, path, *commit};
-        }
-        if (failure) {
+        if (const auto failure = WriteAwlSource(path, plan, stamp)) {
             Error(GenerateCommand::FailureMessage(*failure).text);
             return failure->where == WriteFailure::Where::Output ? kExitWriteFailed : kExitNotGenerated;
         }
