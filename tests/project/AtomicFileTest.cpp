@@ -1,0 +1,109 @@
+// The one atomic file behind Save and Generate, with the options that make
+// them differ: links, the old file's mode, and a target the user may not write.
+#include "AtomicFile.h"
+#include "TempDir.h"
+#include "UnprivilegedScope.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumafold::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> WriteWhole(AtomicFileOptions options, const std::string& path, const std::string& bytes) {
+    AtomicFile file(options);
+    if (auto reason = file.Open(path)) return reason;
+    if (auto reason = file.Append(bytes.data(), bytes.size())) return reason;
+    return file.Commit();
+}
+
+unsigned ModeOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+size_t EntriesIn(const std::string& dir) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
+struct OptionCase {
+    const char* label;
+    AtomicFileOptions options;
+    bool linkKept;   // the link still stands, and the file it names holds the new bytes
+    unsigned mode;   // of the new file, when the old one had 0640 (umask 022)
+    bool readOnlyReplaced;
+};
+
+class AtomicFileTest : public ::testing::TestWithParam<OptionCase> {
+protected:
+    AtomicFileTest() : oldMask_(::umask(022)) {}
+    ~AtomicFileTest() override { ::umask(oldMask_); }
+    TempDir dir;
+
+private:
+    mode_t oldMask_;
+};
+
+TEST_P(AtomicFileTest, ALinkAtThePath) {
+    const std::string real = dir.Write("real.txt", "old");
+    const std::string link = dir.File("link.txt");
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    ASSERT_FALSE(WriteWhole(GetParam().options, link, "new"));
+    EXPECT_EQ(fs::is_symlink(link), GetParam().linkKept);
+    EXPECT_EQ(ReadFile(real), GetParam().linkKept ? "new" : "old");
+    EXPECT_EQ(ReadFile(link), "new");
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u);
+}
+
+TEST_P(AtomicFileTest, TheModeOfTheNewFile) {
+    const std::string path = dir.Write("a.txt", "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_FALSE(WriteWhole(GetParam().options, path, "new"));
+    EXPECT_EQ(ModeOf(path), GetParam().mode);
+    const std::string fresh = dir.File("fresh.txt");
+    ASSERT_FALSE(WriteWhole(GetParam().options, fresh, "new"));
+    EXPECT_EQ(ModeOf(fresh), 0644u);
+}
+
+TEST_P(AtomicFileTest, AReadOnlyTargetInAWritableDirectory) {
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const std::string path = dir.Write("a.txt", "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    std::optional<std::string> reason;
+    {
+        UnprivilegedScope unprivileged;
+        reason = WriteWhole(GetParam().options, path, "new");
+    }
+    EXPECT_EQ(!reason, GetParam().readOnlyReplaced);
+    EXPECT_EQ(reason.value_or("Permission denied"), "Permission denied");
+    EXPECT_EQ(ReadFile(path), GetParam().readOnlyReplaced ? "new" : "old");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+TEST_P(AtomicFileTest, NothingChangesUntilCommit) {
+    const std::string path = dir.Write("a.txt", "old");
+    {
+        AtomicFile file(GetParam().options);
+        ASSERT_FALSE(file.Open(path));
+        ASSERT_FALSE(file.Append("new", 3));
+        EXPECT_EQ(ReadFile(path), "old");
+        EXPECT_EQ(EntriesIn(dir.Path()), 2u);  // the temporary file beside it
+    }
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, AtomicFileTest,
+                         ::testing::Values(OptionCase{"FreshFile", kFreshFile, false, 0644, true},
+                                           OptionCase{"ReplaceInPlace", kReplaceInPlace, true, 0640, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
+} // namespace lumafold::test
