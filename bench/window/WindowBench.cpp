@@ -147,9 +147,14 @@ WindowTimes WindowGenerate(const WorstCaseProject& p, const std::string& awl, co
     if (!snapshots.empty()) {
         for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
         Snapshot(snapshots + "/window-project.png");
-        shot.setSingleShot(true);
-        shot.setInterval(1500);
-        QObject::connect(&shot, &QTimer::timeout, [&] { Snapshot(snapshots + "/window-generating.png"); });
+        // Some way into the run, while a file is being packed.
+        shot.setInterval(10);
+        QObject::connect(&shot, &QTimer::timeout, [&, ticks = 0]() mutable {
+            const Elements& el = window.Model().El();
+            if (++ticks < 3 || el.Label2.empty() || el.ProgressBar1Value <= 0) return;
+            Snapshot(snapshots + "/window-generating.png");
+            shot.stop();
+        });
         shot.start();
     }
     start = Clock::now();

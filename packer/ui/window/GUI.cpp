@@ -44,6 +44,11 @@ GUI::GUI(Prompter& prompter, const Clock& clock, std::string programDir, const Q
       drives_(std::make_unique<DriveChooser>(prompter)), activation_([this] { RereadBrowser(); }),
       settings_(settings) {
     setObjectName("GUI");
+    // The layout's places and sizes were made for an 8-point dialog font;
+    // the desktop's larger default hides the end of "IndexDB" under its field.
+    QFont small = font();
+    small.setPointSizeF(8.0);
+    setFont(small);
     if (QScreen* screen = QGuiApplication::primaryScreen()) dpi_ = screen->logicalDotsPerInch();
     BuildElements();
     BuildMenus();
