@@ -34,6 +34,11 @@ void Suggest(const ProjectContext& ctx, FileDialog& d) {
 
 } // namespace
 
+void GenerateCommand::CountReport() {
+    static_assert((kReportsPerClockRead & (kReportsPerClockRead - 1)) == 0);
+    if ((++reports_ & (kReportsPerClockRead - 1)) == 0) ProcessEvents(false);
+}
+
 // The writer's progress shown in Label2 and ProgressBar1.
 class GenerateCommand::Progress final : public WriteProgress {
 public:
@@ -43,12 +48,11 @@ public:
         el.Label2 = entry.source;
         el.ProgressBar1Max = entry.length;
         el.ProgressBar1Value = 0;
-        cmd_.ProcessEvents(false);
+        cmd_.CountReport();
     }
     void BeforeDwordLine(int32_t bytesDone) override {
         cmd_.ctx_.el.ProgressBar1Value = bytesDone;
-        // Most reports end here: only every kReportsPerClockRead-th looks further.
-        if ((++cmd_.reports_ & (kReportsPerClockRead - 1)) == 0) cmd_.ProcessEvents(false, false);
+        cmd_.CountReport();
     }
 
 private:
@@ -85,9 +89,7 @@ Message GenerateCommand::FailureMessage(const WriteFailure& f) {
     return Message{what + f.reason + " \r\nNo source generated", Buttons::OK, Icon::Error, "Can't generate", false};
 }
 
-void GenerateCommand::ProcessEvents(bool force, bool counted) {
-    static_assert((kReportsPerClockRead & (kReportsPerClockRead - 1)) == 0);
-    if (!force && counted && (++reports_ & (kReportsPerClockRead - 1)) != 0) return;
+void GenerateCommand::ProcessEvents(bool force) {
     const int64_t now = now_();
     if (!force && eventsDone_ && now - lastEvents_ < kEventInterval) return;
     lastEvents_ = now;

@@ -37,8 +37,10 @@ private:
     class Progress;
     void Record(const std::string& path);
     bool WriteSource(const BlockPlan& plan, const std::string& path);
-    // force: whatever the clock says. counted false: the report was counted already.
-    void ProcessEvents(bool force, bool counted = true);
+    // One progress report: only every few reports look at the clock.
+    void CountReport();
+    // force: whatever the clock says.
+    void ProcessEvents(bool force);
 
     ProjectContext& ctx_;
     Millis now_;
