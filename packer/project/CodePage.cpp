@@ -35,6 +35,13 @@ std::optional<std::string> Convert(const char* to, const char* from, const std::
     return out;
 }
 
+// Seven-bit text reads the same in UTF-8 and in the code page.
+bool IsAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 unsigned char FoldByte(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
@@ -50,10 +57,12 @@ unsigned char FoldByte(unsigned char c) {
 } // namespace
 
 std::optional<std::string> ToCodePage(const std::string& utf8) {
+    if (IsAscii(utf8)) return utf8;
     return Convert("WINDOWS-1252", "UTF-8", utf8);
 }
 
 std::string FromCodePage(const std::string& bytes) {
+    if (IsAscii(bytes)) return bytes;
     auto out = Convert("UTF-8", "WINDOWS-1252", bytes, "\xEF\xBF\xBD");
     return out ? *out : std::string();
 }

@@ -114,6 +114,17 @@ TEST(CodePage, ConvertsBothWays) {
     EXPECT_FALSE(FitsCodePage("\xE4\xB8\xAD.htm"));
 }
 
+TEST(CodePage, SevenBitTextIsTheSameInBoth) {
+    std::string all;
+    for (int c = 0; c < 128; ++c) all += static_cast<char>(c);
+    EXPECT_EQ(ToCodePage(all), all);
+    EXPECT_EQ(FromCodePage(all), all);
+    // One byte above seven bits anywhere still converts the whole text.
+    EXPECT_EQ(ToCodePage(all + "\xC3\xA9"), all + "\xE9");
+    EXPECT_EQ(FromCodePage("\xE9" + all), "\xC3\xA9" + all);
+    EXPECT_EQ(ToCodePage(all + "\xFF"), std::nullopt);
+}
+
 TEST(CodePage, UndefinedBytesNeverBecomeARealName) {
     EXPECT_EQ(FromCodePage("a\x81" "b"), "a\xEF\xBF\xBD" "b");
     EXPECT_FALSE(FitsCodePage(FromCodePage("\x8D")));
