@@ -12,7 +12,7 @@ namespace {
 
 // How many progress reports pass between two looks at the clock: reading it
 // on every DW line would cost more than the line itself.
-constexpr unsigned kReportsPerClockRead = 32;
+constexpr unsigned kReportsPerClockRead = 512;
 
 // The suggestion of the dialog: the AWL source, else the project file less
 // its extension, else the program's own directory.

@@ -35,7 +35,7 @@ TEST_F(GenerateEventsTest, AtMostOncePerInterval) {
     AddEntry("a.gif", dir.Path());
     dir.WriteSized("b.gif", 20000);
     AddEntry("b.gif", dir.Path());
-    RunWithClock(1);
+    RunWithClock(10);
     ASSERT_GE(seen.size(), 3u);
     for (size_t i = 1; i < seen.size(); ++i)
         EXPECT_GE(seen[i].ms - seen[i - 1].ms, GenerateCommand::kEventInterval) << "event " << i;
