@@ -4,6 +4,7 @@
 #include "S7Text.h"
 #include "TitleText.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -181,15 +182,19 @@ void AwlWriter::WriteContentBlock(const PlannedEntry& e, const unsigned char* by
     const char* hex = kTables.hex2.data();
     const char* comment = kTables.comment.data();
     const DwordLineStarts& starts = DwordLineStarts::Get();
-    for (int32_t k = 1; k <= d; ++k) {
-        if (progress) progress->BeforeDwordLine(4 * (k - 1));
-        if (buf_.size() - used_ < kLineRoom) Flush();
-        const unsigned char* b = bytes + 4 * (k - 1);
-        char* p = starts.Put(buf_.data() + used_, k);
-        for (int i = 0; i < 4; ++i) std::memcpy(p + 2 * i, hex + 2 * b[i], 2);
-        std::memcpy(p + 8, "; // ....\r\n", 11);
-        for (int i = 0; i < 4; ++i) p[13 + i] = comment[b[i]];
-        used_ = static_cast<size_t>(p + 19 - buf_.data());
+    const int32_t linesPerReport = progress ? std::min(progress->LinesPerReport(), d) : d;
+    for (int32_t first = 1; first <= d; first += linesPerReport) {
+        if (progress) progress->BeforeDwordLine(4 * (first - 1));
+        const int32_t last = std::min(d, first + linesPerReport - 1);
+        for (int32_t k = first; k <= last; ++k) {
+            if (buf_.size() - used_ < kLineRoom) Flush();
+            const unsigned char* b = bytes + 4 * (k - 1);
+            char* p = starts.Put(buf_.data() + used_, k);
+            for (int i = 0; i < 4; ++i) std::memcpy(p + 2 * i, hex + 2 * b[i], 2);
+            std::memcpy(p + 8, "; // ....\r\n", 11);
+            for (int i = 0; i < 4; ++i) p[13 + i] = comment[b[i]];
+            used_ = static_cast<size_t>(p + 19 - buf_.data());
+        }
     }
     for (int32_t m = 1; m <= r; ++m) {
         if (buf_.size() - used_ < kLineRoom) Flush();

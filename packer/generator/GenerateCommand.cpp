@@ -10,9 +10,10 @@
 namespace lumafold {
 namespace {
 
-// How many progress reports pass between two looks at the clock: reading it
-// on every DW line would cost more than the line itself.
-constexpr unsigned kReportsPerClockRead = 512;
+// The DW lines between two progress reports, a few microseconds of writing:
+// each report looks at the clock, which on every line would cost more than
+// the line itself.
+constexpr int32_t kLinesPerReport = 512;
 
 // The suggestion of the dialog: the AWL source, else the project file less
 // its extension, else the program's own directory.
@@ -34,25 +35,20 @@ void Suggest(const ProjectContext& ctx, FileDialog& d) {
 
 } // namespace
 
-void GenerateCommand::CountReport() {
-    static_assert((kReportsPerClockRead & (kReportsPerClockRead - 1)) == 0);
-    if ((++reports_ & (kReportsPerClockRead - 1)) == 0) ProcessEvents(false);
-}
-
 // The writer's progress shown in Label2 and ProgressBar1.
 class GenerateCommand::Progress final : public WriteProgress {
 public:
-    explicit Progress(GenerateCommand& cmd) : cmd_(cmd) {}
+    explicit Progress(GenerateCommand& cmd) : WriteProgress(kLinesPerReport), cmd_(cmd) {}
     void BlockStarted(const PlannedEntry& entry) override {
         Elements& el = cmd_.ctx_.el;
         el.Label2 = entry.source;
         el.ProgressBar1Max = entry.length;
         el.ProgressBar1Value = 0;
-        cmd_.CountReport();
+        cmd_.ProcessEvents(false);
     }
     void BeforeDwordLine(int32_t bytesDone) override {
         cmd_.ctx_.el.ProgressBar1Value = bytesDone;
-        cmd_.CountReport();
+        cmd_.ProcessEvents(false);
     }
 
 private:

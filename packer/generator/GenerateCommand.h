@@ -37,8 +37,6 @@ private:
     class Progress;
     void Record(const std::string& path);
     bool WriteSource(const BlockPlan& plan, const std::string& path);
-    // One progress report: only every few reports look at the clock.
-    void CountReport();
     // force: whatever the clock says.
     void ProcessEvents(bool force);
 
@@ -46,7 +44,6 @@ private:
     Millis now_;
     int64_t lastEvents_ = 0;
     bool eventsDone_ = false;
-    unsigned reports_ = 0;
 };
 
 } // namespace lumafold

@@ -47,11 +47,11 @@ std::string GeneratorTest::Shown(std::string text) const {
     return text;
 }
 
-std::string GeneratorTest::Generate(const BlockPlan& plan, const std::string& timeStamp) {
+std::string GeneratorTest::Generate(const BlockPlan& plan, const std::string& timeStamp, WriteProgress* progress) {
     const std::string out = dir.File("out.AWL");
     const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     EXPECT_GE(fd, 0);
-    const auto failure = AwlWriter(fd, out).Write(plan, timeStamp);
+    const auto failure = AwlWriter(fd, out).Write(plan, timeStamp, progress);
     ::close(fd);
     EXPECT_FALSE(failure) << failure->path << ": " << failure->reason;
     return Shown(ReadFile(out));

@@ -3,6 +3,7 @@
 // to do; and the byte-for-byte comparison with golden AWL files.
 #pragma once
 
+#include "AwlWriter.h"
 #include "BlockPlan.h"
 #include "FixedClock.h"
 #include "ProjectContext.h"
@@ -48,7 +49,8 @@ public:
     void AddSites();
     // Writes the AWL source of the plan to a file and returns its text, with
     // the temporary directory shown as C:\Web\ as in the examples.
-    std::string Generate(const BlockPlan& plan, const std::string& timeStamp = "05.03.2002 14:07:31");
+    std::string Generate(const BlockPlan& plan, const std::string& timeStamp = "05.03.2002 14:07:31",
+                         WriteProgress* progress = nullptr);
     std::string Shown(std::string text) const;
 
     ScriptedPrompter prompter;
