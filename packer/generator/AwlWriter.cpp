@@ -1,5 +1,6 @@
 #include "AwlWriter.h"
 
+#include "AtomicFile.h"
 #include "CodePage.h"
 #include "S7Text.h"
 #include "TitleText.h"
@@ -86,17 +87,7 @@ std::string CodePageText(const std::string& utf8) {
 AwlWriter::AwlWriter(int fd, std::string outputPath) : fd_(fd), outputPath_(std::move(outputPath)), buf_(kBufferSize) {}
 
 void AwlWriter::Flush() {
-    size_t done = 0;
-    while (done < used_ && error_ == 0) {
-        const ssize_t n = ::write(fd_, buf_.data() + done, used_ - done);
-        if (n > 0) {
-            done += static_cast<size_t>(n);
-        } else if (n < 0 && errno != EINTR) {
-            error_ = errno;
-        } else if (n == 0) {
-            error_ = EIO;
-        }
-    }
+    if (error_ == 0) error_ = WriteAll(fd_, buf_.data(), used_);
     used_ = 0;
 }
 

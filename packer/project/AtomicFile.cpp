@@ -69,15 +69,20 @@ std::optional<std::string> AtomicFile::Open(const std::string& path) {
     return std::nullopt;
 }
 
-std::optional<std::string> AtomicFile::Append(const char* bytes, size_t size) {
+int WriteAll(int fd, const char* bytes, size_t size) {
     size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::write(fd_, bytes + done, size - done);
+        const ssize_t n = ::write(fd, bytes + done, size - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Reason(errno);
-        if (n == 0) return Reason(EIO);
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
         done += static_cast<size_t>(n);
     }
+    return 0;
+}
+
+std::optional<std::string> AtomicFile::Append(const char* bytes, size_t size) {
+    if (const int error = WriteAll(fd_, bytes, size)) return Reason(error);
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 // stays as it was and no partial file is left behind.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,10 @@ inline constexpr AtomicFileOptions kFreshFile{};
 // Saving a project file: the file at the path is replaced as if written in
 // place, and a file the user made read-only is not replaced.
 inline constexpr AtomicFileOptions kReplaceInPlace{true, true, true};
+
+// Writes all of size bytes to fd from where it stands, again after an
+// interruption; 0, or the errno of the failure.
+int WriteAll(int fd, const char* bytes, size_t size);
 
 class AtomicFile {
 public:
