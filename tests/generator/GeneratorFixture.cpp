@@ -8,7 +8,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
@@ -55,13 +54,6 @@ std::string GeneratorTest::Generate(const BlockPlan& plan, const std::string& ti
     ::close(fd);
     EXPECT_FALSE(failure) << failure->path << ": " << failure->reason;
     return Shown(ReadFile(out));
-}
-
-std::vector<std::string> NamesIn(const std::string& directory) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(directory)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 void ExpectGolden(const std::string& text, const std::string& goldenName) {

@@ -60,9 +60,6 @@ public:
     TempDir dir;
 };
 
-// The names in a directory, sorted: what a failed run may have left behind.
-std::vector<std::string> NamesIn(const std::string& directory);
-
 // Fails with the first differing line when text differs from the golden file.
 void ExpectGolden(const std::string& text, const std::string& goldenName);
 

@@ -31,12 +31,6 @@ protected:
         for (const FileEntry& e : ctx.project.files.Entries()) out.push_back(e.directory);
         return out;
     }
-    std::vector<std::string> DirEntries() const {
-        std::vector<std::string> out;
-        for (const auto& e : std::filesystem::directory_iterator(dir.Path())) out.push_back(e.path().filename());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
 
     ProjectStore store{ctx, editor};
 };
@@ -127,7 +121,7 @@ TEST_F(Store, TheOfferToSaveAsksOnlyForAModifiedProject) {
     store.SaveProject(false, false);
     EXPECT_TRUE(ctx.project.modified);
     EXPECT_EQ(ctx.el.Caption, "ZALT - Lumafold V2.2 ");
-    EXPECT_TRUE(DirEntries().empty());
+    EXPECT_TRUE(NamesIn(dir.Path()).empty());
 }
 
 TEST_F(Store, ANamedProjectIsSavedWithoutTheDialog) {
@@ -198,9 +192,7 @@ TEST_F(Store, AFailedSaveKeepsTheOldFileAndSaysWhy) {
         if (std::filesystem::is_regular_file(path)) {
             EXPECT_EQ(ReadFile(path), "old project");
         }
-        std::vector<std::string> left;
-        for (const auto& e : std::filesystem::directory_iterator(sub)) left.push_back(e.path().filename());
-        EXPECT_EQ(left, std::vector<std::string>{"site.F2D"});
+        EXPECT_EQ(NamesIn(sub), std::vector<std::string>{"site.F2D"});
     }
 }
 
@@ -226,7 +218,7 @@ TEST_F(Store, AWriteRefusedHalfWayLeavesTheOldFile) {
     }
     EXPECT_EQ(prompter.Messages().back().text, "File \"" + path + "\" can't be saved: File too large ");
     EXPECT_EQ(ReadFile(path), "old project");
-    EXPECT_EQ(DirEntries(), std::vector<std::string>{"site.F2D"});
+    EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"site.F2D"});
     EXPECT_TRUE(ctx.project.modified);
 }
 

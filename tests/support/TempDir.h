@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace lumafold::test {
 
@@ -30,5 +31,7 @@ private:
 // The whole content of a file; fails the test when it cannot be read.
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
+// The names in a directory, sorted: what a failed write may have left behind.
+std::vector<std::string> NamesIn(const std::string& directory);
 
 } // namespace lumafold::test
