@@ -5,6 +5,7 @@
 // Generate command does; the writer and the command take turns.
 // Usage: lumafold_packer_bench [DIRECTORY] [RUNS]
 #include "AwlSourceFile.h"
+#include "BenchPrompter.h"
 #include "GenerateCommand.h"
 #include "Planner.h"
 #include "WorstCaseProject.h"
@@ -91,22 +92,6 @@ void Xxd(const std::string& input, const std::string& output) {
     if (fd < 0 || ::fsync(fd) != 0 || ::close(fd) != 0) Fail(output + ": fsync failed");
 }
 
-// The person at the keyboard: saves to the given path and takes every message.
-class SavingPrompter final : public Prompter {
-public:
-    explicit SavingPrompter(std::string path) : path_(std::move(path)) {}
-    Answer MsgBox(const Message& m) override {
-        last = m.text;
-        return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
-    }
-    std::optional<FileChoice> ShowFileDialog(const FileDialog&) override { return FileChoice{path_, ""}; }
-    bool ShowPrinter(const PrintDialog&) override { return false; }
-    std::string last;
-
-private:
-    std::string path_;
-};
-
 // The window's share of a run: it reads what it would paint and counts the calls.
 class PaintingHooks final : public WindowHooks {
 public:
@@ -128,14 +113,14 @@ struct CommandRun {
 };
 
 CommandRun RunCommand(const Project& project, const std::string& path) {
-    SavingPrompter prompter(path);
+    BenchPrompter prompter("", path);
     FixedMoment clock;
     PaintingHooks hooks;
     ProjectContext ctx(prompter, clock, hooks, "/");
     hooks.Watch(ctx.el);
     ctx.project = project;
     GenerateCommand(ctx).Run();
-    if (prompter.last.find(" generated") == std::string::npos) Fail("Generate did not complete: " + prompter.last);
+    if (!prompter.Generated()) Fail("Generate did not complete: " + prompter.LastMessage());
     return CommandRun{hooks.calls};
 }
 

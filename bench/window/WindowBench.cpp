@@ -4,6 +4,7 @@
 // Each figure is the best of RUNS. With --snapshots DIR (under a real display)
 // it also takes pictures of the screen with a project loaded and during the
 // run, for looking at the layout.
+#include "BenchPrompter.h"
 #include "GUI.h"
 #include "WorstCaseProject.h"
 
@@ -39,24 +40,6 @@ using Clock = std::chrono::steady_clock;
 }
 
 double Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-// The person at the keyboard for the benchmark: opens the project, saves the
-// source where it is meant to go, and answers every message with its first
-// button.
-class BenchPrompter final : public Prompter {
-public:
-    std::string project, awl;
-    std::vector<std::string> messages;
-    Answer MsgBox(const Message& m) override {
-        messages.push_back(m.text);
-        return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
-    }
-    std::optional<FileChoice> ShowFileDialog(const FileDialog& d) override {
-        const std::string& path = d.kind == FileDialog::Kind::Open ? project : awl;
-        return FileChoice{path, fs::path(path).filename().string()};
-    }
-    bool ShowPrinter(const PrintDialog&) override { return false; }
-};
 
 // Starts a program with the given arguments and extra environment; returns
 // its process id and a pipe from its standard output.
@@ -129,9 +112,7 @@ struct WindowTimes {
 
 WindowTimes WindowGenerate(const WorstCaseProject& p, const std::string& awl, const std::string& home,
                            const std::string& snapshots) {
-    BenchPrompter person;
-    person.project = p.projectPath;
-    person.awl = awl;
+    BenchPrompter person(p.projectPath, awl);
     SystemClock clock;
     QSettings settings(QString::fromStdString(home + "/bench.conf"), QSettings::IniFormat);
     GUI window(person, clock, home + "/", QString::fromStdString(fs::path(p.projectPath).parent_path().string()),
@@ -160,9 +141,7 @@ WindowTimes WindowGenerate(const WorstCaseProject& p, const std::string& awl, co
     start = Clock::now();
     window.findChild<QPushButton*>("cmdGenerate")->click();
     t.generate = Since(start);
-    if (person.messages.empty() || person.messages.back().find(" generated") == std::string::npos)
-        Fail("Generate through the window did not end as generated: " +
-             (person.messages.empty() ? std::string("no message") : person.messages.back()));
+    if (!person.Generated()) Fail("Generate through the window did not end as generated: " + person.LastMessage());
     return t;
 }
 
