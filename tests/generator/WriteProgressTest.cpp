@@ -78,11 +78,11 @@ TEST_F(WriteProgressTest, BlocksAreAnnouncedInPlanOrderAndTheTextIsTheSame) {
     AddFile("c.bin", Bytes(32767, 4));
     const BlockPlan plan = Plan();
     const std::string unheard = Generate(plan);
+    std::vector<std::string> sources;
+    for (const PlannedEntry& e : plan.entries) sources.push_back(e.source);
     for (int32_t n : {1, 5, 512}) {
         RecordingProgress progress(n);
         EXPECT_EQ(Generate(plan, "05.03.2002 14:07:31", &progress), unheard) << n << " lines per report";
-        std::vector<std::string> sources;
-        for (const PlannedEntry& e : plan.entries) sources.push_back(e.source);
         EXPECT_EQ(progress.started, sources);
     }
 }

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTest>
 
 namespace lumafold::test {
 namespace {
@@ -56,14 +55,10 @@ class IndexDBTypingTest : public WindowTest {};
 
 TEST_F(IndexDBTypingTest, BeingTypedIsNotYetTakenByAMenuCommand) {
     Open();
-    auto* field = Find<QLineEdit>("MaskEdBox1");
-    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(3, field->height() / 2));
-    QCoreApplication::processEvents();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, "77");
+    TypeIndexDB("77");
     Menu("mnuNew");
     EXPECT_EQ(gui->Model().Prj().IndexDB, 900);
-    EXPECT_EQ(QApplication::focusWidget(), field);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>("MaskEdBox1"));
     EXPECT_FALSE(gui->Model().Prj().modified);
 }
 

@@ -35,6 +35,11 @@ protected:
     }
 
     bool Enabled(const char* name) const { return Find<QWidget>(name)->isEnabled(); }
+    // Close, Save, Save as and Print of the File menu.
+    void ExpectFileCommands(bool enabled) const {
+        for (const char* name : {"mnuClose", "mnuSave", "mnuSaveAs", "mnuPrint"})
+            EXPECT_EQ(Action(name)->isEnabled(), enabled) << name;
+    }
 
     // The AWL source that the workbench alone writes for the final list.
     std::string ReferenceAwl() {
@@ -103,7 +108,7 @@ TEST_F(UserStoryTest, FromPickingFilesToOpeningTheSavedProject) {
     EXPECT_FALSE(Enabled("cmdAdd"));
     EXPECT_TRUE(Find<QListWidget>("filList")->selectedItems().isEmpty());
     for (const char* name : {"cmdRemove", "cmdGenerate"}) EXPECT_TRUE(Enabled(name)) << name;
-    for (const char* name : {"mnuClose", "mnuSave", "mnuSaveAs", "mnuPrint"}) EXPECT_TRUE(Action(name)->isEnabled()) << name;
+    ExpectFileCommands(true);
 
     ClickVarList();
     EXPECT_TRUE(Find<QCheckBox>("chkVarList")->isChecked());
@@ -165,7 +170,7 @@ TEST_F(UserStoryTest, FromPickingFilesToOpeningTheSavedProject) {
     EXPECT_EQ(field->displayText(), "900 ");
     EXPECT_FALSE(Find<QCheckBox>("chkVarList")->isChecked());
     EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), "*.HTM;*.HTML");
-    for (const char* name : {"mnuClose", "mnuSave", "mnuSaveAs", "mnuPrint"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
+    ExpectFileCommands(false);
     for (const char* name : {"cmdRemove", "cmdGenerate"}) EXPECT_FALSE(Enabled(name)) << name;
 
     prompter.AnswerFileDialog(FileChoice{prj, "site.F2D"});
@@ -205,7 +210,7 @@ TEST_F(UserStoryTest, CloseOffersToSaveThenShowsANewProject) {
     EXPECT_TRUE(ListRows().empty());
     EXPECT_EQ(Find<QLineEdit>("MaskEdBox1")->displayText(), "900 ");
     EXPECT_EQ(gui->windowTitle().toStdString(), kTitleText);
-    for (const char* name : {"mnuClose", "mnuSave", "mnuSaveAs", "mnuPrint"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
+    ExpectFileCommands(false);
 }
 
 TEST_F(UserStoryTest, RemovingEveryEntryKeepsTheFileCommands) {
@@ -216,7 +221,7 @@ TEST_F(UserStoryTest, RemovingEveryEntryKeepsTheFileCommands) {
     Click(Find<QPushButton>("cmdRemove"));
     EXPECT_TRUE(ListRows().empty());
     for (const char* name : {"cmdRemove", "cmdGenerate"}) EXPECT_FALSE(Enabled(name)) << name;
-    for (const char* name : {"mnuClose", "mnuSave", "mnuSaveAs", "mnuPrint"}) EXPECT_TRUE(Action(name)->isEnabled()) << name;
+    ExpectFileCommands(true);
     prompter.AnswerMessage(Answer::No);  // the offer to save at shut-down
 }
 

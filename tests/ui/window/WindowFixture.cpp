@@ -139,7 +139,7 @@ void WindowTest::ClickVarList() {
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, indicator.center());
 }
 
-void WindowTest::EnterIndexDB(const QString& typed) {
+void WindowTest::TypeIndexDB(const QString& typed) {
     auto* field = Find<QLineEdit>("MaskEdBox1");
     QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(3, field->height() / 2));
     // The field selects its text once the click has placed the cursor.
@@ -147,6 +147,10 @@ void WindowTest::EnterIndexDB(const QString& typed) {
     EXPECT_EQ(field->selectedText(), field->displayText()) << "text not selected on entry";
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, typed);
+}
+
+void WindowTest::EnterIndexDB(const QString& typed) {
+    TypeIndexDB(typed);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
 

@@ -77,7 +77,9 @@ protected:
 
     void Click(QAbstractButton* button);
     void ClickVarList();
-    // Clicks into MaskEdBox1, types over its selected text, then Tab.
+    // Clicks into MaskEdBox1 and types over its selected text.
+    void TypeIndexDB(const QString& typed);
+    // TypeIndexDB, then Tab.
     void EnterIndexDB(const QString& typed);
 
     // Where the store keeps its file, and a fresh look at it.
