@@ -1,24 +1,7 @@
 #pragma once
 // The five drawing operations the board needs to compose its picture; a device
 // context supplies them, so the board itself stays free of any platform code.
-#include <cstdint>
-
-using COLORREF = std::uint32_t;
-
-constexpr COLORREF RGB(int r, int g, int b)
-{
-    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-
-struct RECT {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
-
-constexpr int TRANSPARENT = 1;
-constexpr int OPAQUE = 2;
+#include "SurfaceTypes.h"
 
 class CLifeSurface {
 public:

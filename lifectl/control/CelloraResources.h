@@ -1,15 +1,8 @@
 #pragma once
 // Cellora's resources: the about box and property page dialogs, the type-name
 // and caption strings, the control's icon and toolbox bitmap.
+#include "CelloraResourceIds.h"
 #include "ModuleState.h"
-
-constexpr int IDD_ABOUTBOX_GAMEOFLIFE = 1;
-constexpr int IDD_PROPPAGE_GAMEOFLIFE = 100;
-constexpr int IDS_GAMEOFLIFE = 1;
-constexpr int IDS_GAMEOFLIFE_PPG = 2;
-constexpr int IDS_GAMEOFLIFE_PPG_CAPTION = 100;
-constexpr int IDI_ABOUTDLL = 1;
-constexpr int IDB_GAMEOFLIFE = 1;
 
 class CelloraResources final : public IResourceTable {
 public:

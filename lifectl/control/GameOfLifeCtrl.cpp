@@ -1,7 +1,7 @@
 #include "GameOfLifeCtrl.h"
 
 #include "CelloraIds.h"
-#include "CelloraResources.h"
+#include "CelloraResourceIds.h"
 #include "Dialog.h"
 #include "TypeLibRegistry.h"
 #include "WindowApi.h"

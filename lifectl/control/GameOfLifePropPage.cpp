@@ -1,7 +1,7 @@
 #include "GameOfLifePropPage.h"
 
 #include "CelloraIds.h"
-#include "CelloraResources.h"
+#include "CelloraResourceIds.h"
 
 CGameOfLifePropPage::CGameOfLifePropPage() : COlePropertyPage(IDD_PROPPAGE_GAMEOFLIFE, IDS_GAMEOFLIFE_PPG_CAPTION)
 {
