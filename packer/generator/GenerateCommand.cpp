@@ -115,7 +115,7 @@ bool GenerateCommand::WriteSource(const BlockPlan& plan, const std::string& path
 }
 
 void GenerateCommand::Run() {
-    std::optional<BlockPlan> plan = PlanWithPrompts(ctx_.project.IndexDB, ctx_.project.files, ctx_.prompter);
+    std::optional<BlockPlan> plan = PlanWithPrompts(ctx_.project.IndexDB, ctx_.project.files, ctx_.prompter, ctx_.project.projectDir);
     if (!plan) return;
     const auto choice = ctx_.prompter.ShowFileDialog(SaveDialog(ctx_));
     if (!choice || choice->FileName.empty()) return;

@@ -1,6 +1,7 @@
 #include "Planner.h"
 
 #include "CodePage.h"
+#include "Paths.h"
 #include "VarList.h"
 
 #include <cerrno>
@@ -13,12 +14,20 @@ namespace {
 constexpr const char* kCantGenerate = "Can't generate";
 constexpr const char* kCrLf = "\r\n";
 
+// Where a real file is read from.
+std::string SourceOf(const FileEntry& entry, const std::string& baseDir) {
+    const std::string path = entry.GetFullPath();
+    if (baseDir.empty() || path.starts_with(kSep)) return path;
+    return JoinPath(baseDir, path);
+}
+
 // The length of a real file, or a Questionable saying why it has none.
-std::optional<Questionable> Inspect(const FileEntry& entry, int listPosition, long long& length) {
+std::optional<Questionable> Inspect(const std::string& source, const FileEntry& entry, int listPosition,
+                                    long long& length) {
     Questionable q;
     q.listPosition = listPosition;
     q.name = entry.name;
-    q.source = entry.GetFullPath();
+    q.source = source;
     struct stat st {};
     if (::stat(q.source.c_str(), &st) != 0) {
         q.concern = Concern::Unreadable;
@@ -66,7 +75,8 @@ std::optional<Questionable> CheckTexts(PlannedEntry& p) {
 }
 
 // The entry as it would take part, or a Questionable.
-std::optional<Questionable> Prepare(const FileEntry& entry, int listPosition, PlannedEntry& p) {
+std::optional<Questionable> Prepare(const FileEntry& entry, int listPosition, const std::string& baseDir,
+                                    PlannedEntry& p) {
     p.listPosition = listPosition;
     p.name = entry.name;
     p.site = IsSite(entry.name);
@@ -75,8 +85,9 @@ std::optional<Questionable> Prepare(const FileEntry& entry, int listPosition, Pl
         p.length = kSiteBytes;
     } else {
         long long length = 0;
-        if (auto q = Inspect(entry, listPosition, length)) return q;
-        p.source = entry.GetFullPath();
+        const std::string source = SourceOf(entry, baseDir);
+        if (auto q = Inspect(source, entry, listPosition, length)) return q;
+        p.source = source;
         p.length = static_cast<int32_t>(length);
     }
     return CheckTexts(p);
@@ -86,7 +97,7 @@ std::string WithoutQuestion(const std::string& source) { return std::string(kCrL
 
 } // namespace
 
-PlanResult MakePlan(int indexDB, const FileList& files, const Decide& decide) {
+PlanResult MakePlan(int indexDB, const FileList& files, const Decide& decide, const std::string& baseDir) {
     PlanResult result;
     result.indexDB = indexDB;
     result.lastDB = indexDB + files.Count();
@@ -102,7 +113,7 @@ PlanResult MakePlan(int indexDB, const FileList& files, const Decide& decide) {
     plan.indexDB = indexDB;
     for (int pos = 1; pos <= files.Count(); ++pos) {
         PlannedEntry p;
-        if (auto q = Prepare(files.At(pos), pos, p)) {
+        if (auto q = Prepare(files.At(pos), pos, baseDir, p)) {
             if (decide(*q) == Decision::EndRun) {
                 result.stop = PlanStop::Declined;
                 result.leftOut.clear();
@@ -166,10 +177,14 @@ std::optional<Message> StopMessage(const PlanResult& result) {
     return std::nullopt;
 }
 
-std::optional<BlockPlan> PlanWithPrompts(int indexDB, const FileList& files, Prompter& prompter) {
-    PlanResult result = MakePlan(indexDB, files, [&prompter](const Questionable& q) {
-        return prompter.MsgBox(QuestionFor(q)) == Answer::No ? Decision::EndRun : Decision::LeaveOut;
-    });
+std::optional<BlockPlan> PlanWithPrompts(int indexDB, const FileList& files, Prompter& prompter,
+                                         const std::string& baseDir) {
+    PlanResult result = MakePlan(
+        indexDB, files,
+        [&prompter](const Questionable& q) {
+            return prompter.MsgBox(QuestionFor(q)) == Answer::No ? Decision::EndRun : Decision::LeaveOut;
+        },
+        baseDir);
     if (auto message = StopMessage(result)) prompter.MsgBox(*message);
     return std::move(result.plan);
 }

@@ -54,7 +54,10 @@ struct PlanResult {
 
 // Plans the run for IndexDB and the list; decide is asked about every
 // questionable entry, in list order, and never once the range check failed.
-PlanResult MakePlan(int indexDB, const FileList& files, const Decide& decide);
+// A real file whose path is relative (a bare name read from a project file)
+// is taken from baseDir, the project's directory, not from wherever the
+// program was started.
+PlanResult MakePlan(int indexDB, const FileList& files, const Decide& decide, const std::string& baseDir = "");
 
 // The Yes/No question that the window asks about a questionable entry.
 Message QuestionFor(const Questionable& q);
@@ -64,6 +67,7 @@ std::optional<Message> StopMessage(const PlanResult& result);
 
 // Planning with the user's answers: a question answered No ends the run, and
 // the reason for any stop has been shown when this returns nothing.
-std::optional<BlockPlan> PlanWithPrompts(int indexDB, const FileList& files, Prompter& prompter);
+std::optional<BlockPlan> PlanWithPrompts(int indexDB, const FileList& files, Prompter& prompter,
+                                         const std::string& baseDir = "");
 
 } // namespace lumafold

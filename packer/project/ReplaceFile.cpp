@@ -1,6 +1,7 @@
 #include "ReplaceFile.h"
 
 #include "AtomicFile.h"
+#include "FileKind.h"
 
 #include <cerrno>
 #include <cstring>
@@ -27,13 +28,14 @@ FileRead ReadWholeFile(const std::string& path, size_t maxBytes) {
     FileRead r;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) r.status = FileRead::Status::Missing;
-        r.reason = Reason(errno);
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) r.status = FileRead::Status::Missing;
+        r.reason = error == ELOOP ? "it " + MissingReason(path, error) : Reason(error);
         return r;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        r.reason = S_ISDIR(st.st_mode) ? Reason(EISDIR) : "not a plain file";
+        r.reason = "it is " + KindOf(st.st_mode) + ", not a plain file";
     } else if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
         r.reason = "larger than " + std::to_string(maxBytes) + " bytes";
     } else {

@@ -2,6 +2,7 @@
 // user answers No to a later question. Nothing on disk is lost either way.
 #include "GenerateCommand.h"
 #include "GeneratorFixture.h"
+#include "Paths.h"
 #include "UnprivilegedScope.h"
 
 #include <csignal>
@@ -85,6 +86,28 @@ TEST_F(GenerateFailureTest, FullDiskKeepsTheOlderSourceAndLeavesNoPart) {
     ExpectWriteFailure(out, "File too large");
     EXPECT_EQ(ReadFile(out), "older source");
     EXPECT_EQ(NamesIn(dir.Path()), before);
+}
+
+// The Save dialog may name a file of the project, itself or through a link:
+// the run says so and the file keeps its bytes.
+TEST_F(GenerateFailureTest, AnOutputThatIsOneOfTheSourcesIsRefused) {
+    AddFile("index.htm", "<html></html>");
+    AddFile("logo.gif", "GIF89a");
+    ASSERT_EQ(::symlink(dir.File("logo.gif").c_str(), dir.File("link.AWL").c_str()), 0);
+    struct Case {
+        std::string chosen;
+        std::string source;
+    };
+    for (const Case& c : {Case{dir.File("index.htm"), dir.File("index.htm")}, Case{dir.File("link.AWL"), dir.File("logo.gif")}}) {
+        SCOPED_TRACE(c.chosen);
+        const std::vector<std::string> before = NamesIn(dir.Path());
+        prompter.AnswerFileDialog(FileChoice{c.chosen, GetFileName(c.chosen)}).AnswerMessage(Answer::OK);
+        Run();
+        ExpectWriteFailure(c.chosen, "it is the file \"" + c.source + "\" of the project, which would be lost");
+        EXPECT_EQ(ReadFile(dir.File("index.htm")), "<html></html>");
+        EXPECT_EQ(ReadFile(dir.File("logo.gif")), "GIF89a");
+        EXPECT_EQ(NamesIn(dir.Path()), before);
+    }
 }
 
 TEST_F(GenerateFailureTest, NoAfterAnEarlierYesWritesNothing) {

@@ -159,7 +159,7 @@ TEST_F(Store, AFailedSaveKeepsTheOldFileAndSaysWhy) {
              std::filesystem::remove(path);
              std::filesystem::create_directory(path);
          },
-         "Is a directory"},
+         "it is a directory, not a plain file"},
         {"vanished directory", [](auto& sub, auto&) { std::filesystem::remove_all(sub); },
          "No such file or directory"},
     };
@@ -377,7 +377,7 @@ TEST_F(Store, AForeignOrUnreadableFileIsNotTakenAsTheProjectsFile) {
     const std::vector<Case> cases = {
         {"logo.gif", [this](auto& n) { dir.Write(n, std::string("GIF89a\0\0", 8)); }, "\" is not a project file "},
         {"page.htm", [this](auto& n) { dir.Write(n, "<html></html>\r\n"); }, "\" is not a project file "},
-        {"folder.F2D", [this](auto& n) { dir.MakeDir(n); }, "\" can't be read: Is a directory "},
+        {"folder.F2D", [this](auto& n) { dir.MakeDir(n); }, "\" can't be read: it is a directory, not a plain file "},
     };
     for (const Case& c : cases) {
         c.make(c.name);

@@ -15,6 +15,14 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args,
                 problem = "option " + a + " needs a file name";
                 return std::nullopt;
             }
+            if (!o.output.empty()) {
+                problem = "more than one output: " + o.output + ", " + args[i + 1];
+                return std::nullopt;
+            }
+            if (args[i + 1] == "-") {
+                problem = "the source is written to a file only, not to standard output (-)";
+                return std::nullopt;
+            }
             o.output = args[++i];
         } else if (a.size() > 1 && a[0] == '-') {
             problem = "unknown option " + a;

@@ -1,10 +1,12 @@
 #include "BatchRun.h"
 
 #include "AwlSourceFile.h"
+#include "FileKind.h"
 #include "GenerateCommand.h"
 #include "Paths.h"
 #include "Planner.h"
 #include "ProjectStore.h"
+#include "VarList.h"
 
 #include <filesystem>
 #include <vector>
@@ -53,13 +55,14 @@ public:
         : o_(o), out_(out), err_(err), ctx_(prompter_, clock, hooks_, ""), editor_(ctx_) {}
 
     int Go() {
-        const fs::path project = fs::absolute(o_.project).lexically_normal();
-        if (!fs::is_regular_file(project)) return Error("project file " + project.string() + " doesn't exist");
+        const fs::path project = Absolute(o_.project);
+        if (auto what = NotPlainFile(project.string())) return Error("project file " + project.string() + " " + *what);
         ProjectStore(ctx_, editor_).LoadProject(project.filename().string(), project.parent_path().string() + "/");
         if (!LoadedCleanly()) return kExitNotGenerated;
         const std::string output = OutputPath();
-        std::error_code ec;
-        if (fs::equivalent(output, project, ec)) return Error("the output " + output + " is the project file itself");
+        const auto outputId = IdOf(output);
+        if (outputId && outputId == IdOf(project.string()))
+            return Error("the output " + output + " is the project file itself");
         std::optional<BlockPlan> plan = Plan();
         if (!plan) return kExitNotGenerated;
         return Write(*plan, output);
@@ -85,19 +88,40 @@ private:
         return clean;
     }
 
-    // The project's AWL source, else its name with .AWL beside it; a name
-    // without extension gets .AWL, as the Save dialog's default extension does.
-    std::string OutputPath() const {
-        if (!o_.output.empty()) return fs::absolute(o_.output).lexically_normal().string();
+    // A path taken from the current directory, without asking the file
+    // system (which could fail for a vanished directory).
+    static fs::path Absolute(const std::string& path) {
+        std::error_code ec;
+        fs::path p = fs::absolute(path, ec);
+        return (ec ? fs::path(path) : p).lexically_normal();
+    }
+
+    // What the Save dialog would suggest: the project's AWL source, else its
+    // name beside it; a name without extension gets .AWL, as the dialog's
+    // default extension does.
+    std::string OutputPath() {
+        if (!o_.output.empty()) return Absolute(o_.output).string();
         const Project& prj = ctx_.project;
-        std::string path = prj.awlDir.empty() ? prj.projectDir + prj.awlFile : prj.AWLSource();
+        if (!prj.awlDir.empty() && prj.awlFile.empty())
+            Warning("the project's AWLSource " + prj.awlDir + " names no file; the project's name is taken");
+        const FileDialog suggestion = GenerateCommand::SaveDialog(ctx_);
+        std::string path = JoinPath(suggestion.InitDir, suggestion.FileName);
         if (GetFileName(path).find('.') == std::string::npos) path += ".AWL";
         return path;
     }
 
+    // A name that merely contains "varlist" is packed without reading it.
+    void NoteSites(const BlockPlan& plan) {
+        for (const PlannedEntry& e : plan.entries) {
+            if (e.site && !IsSiteName(e.name))
+                err_ << "lumafold-gen: note: " << e.name
+                     << " is packed as a VarList site, 1024 zero bytes, because its name contains \"varlist\"\n";
+        }
+    }
+
     std::optional<BlockPlan> Plan() {
         bool refused = false;
-        PlanResult result = MakePlan(ctx_.project.IndexDB, ctx_.project.files, [&](const Questionable& q) {
+        const auto decide = [&](const Questionable& q) {
             std::string text = QuestionFor(q).text;
             text = text.substr(0, text.rfind("\r\n"));  // the problem without the window's question
             if (o_.skipInvalid) {
@@ -107,9 +131,11 @@ private:
                 refused = true;
             }
             return Decision::LeaveOut;
-        });
+        };
+        PlanResult result = MakePlan(ctx_.project.IndexDB, ctx_.project.files, decide, ctx_.project.projectDir);
         if (auto m = StopMessage(result)) Error(m->text);
         if (refused || !result.plan) return std::nullopt;
+        NoteSites(*result.plan);
         return std::move(result.plan);
     }
 

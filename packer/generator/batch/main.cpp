@@ -1,6 +1,7 @@
 // lumafold-gen: writes the AWL source of a project file from the command line.
 #include "BatchOptions.h"
 #include "BatchRun.h"
+#include "TempFileGuard.h"
 
 #include <clocale>
 #include <exception>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
     using namespace lumafold::batch;
     std::setlocale(LC_ALL, "");
+    lumafold::GuardTempFilesAgainstSignals();
     std::string problem;
     const auto options = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), problem);
     if (!options) {

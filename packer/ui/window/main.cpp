@@ -3,6 +3,7 @@
 #include "GUI.h"
 #include "QtPrompter.h"
 #include "QtReportPrinter.h"
+#include "TempFileGuard.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     // Time stamps follow the user's locale for date and time.
     std::setlocale(LC_ALL, "");
     std::setlocale(LC_TIME, "");
+    // An interrupted Save or Generate leaves no temporary file behind.
+    lumafold::GuardTempFilesAgainstSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(lumafold::SettingsApplication());
     QApplication::setOrganizationName(lumafold::SettingsApplication());

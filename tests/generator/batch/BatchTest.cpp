@@ -13,6 +13,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 namespace lumafold::test {
@@ -37,6 +38,8 @@ TEST(BatchOptions, ReadsTheCommandLine) {
         {{"p.F2D", "-o"}, std::nullopt, "option -o needs a file name"},
         {{"p.F2D", "--force"}, std::nullopt, "unknown option --force"},
         {{"a.F2D", "b.F2D"}, std::nullopt, "more than one project file: a.F2D, b.F2D"},
+        {{"p.F2D", "-o", "a.AWL", "--output", "b.AWL"}, std::nullopt, "more than one output: a.AWL, b.AWL"},
+        {{"p.F2D", "-o", "-"}, std::nullopt, "the source is written to a file only, not to standard output (-)"},
     };
     for (const Case& c : cases) {
         std::string problem;
@@ -164,6 +167,24 @@ TEST_F(Batch, RefusesWhatItCannotRun) {
         EXPECT_EQ(out.str(), "");
     }
     dir.Write("site.F2D", before);
+}
+
+// A bare name in the project file is the project directory's file, wherever
+// lumafold-gen was started; the current directory's file of that name is not read.
+TEST_F(Batch, BareNamesAreReadFromTheProjectsDirectory) {
+    TempDir elsewhere;
+    elsewhere.Write("index.htm", "ELSEWHERE");
+    dir.Write("index.htm", "PROJECT");
+    const std::string project = Project("FILE_1=index.htm");
+    const std::string cwd = std::filesystem::current_path().string();
+    std::filesystem::current_path(elsewhere.Path());
+    const int code = Run(project, dir.File("o.AWL"));
+    std::filesystem::current_path(cwd);
+    ASSERT_EQ(code, kExitGenerated) << err.str();
+    const std::string awl = ReadFile(dir.File("o.AWL"));
+    EXPECT_NE(awl.find("  // " + dir.File("index.htm") + "\r\n"), std::string::npos);
+    EXPECT_NE(awl.find("DW#16#50524F4A; // PROJ"), std::string::npos) << awl;
+    EXPECT_EQ(ReadFile(elsewhere.File("index.htm")), "ELSEWHERE");
 }
 
 TEST_F(Batch, ABadProjectLineIsAnErrorEvenWhenSkipping) {
