@@ -45,7 +45,11 @@ std::string TempPrefix(const std::string& name) {
     const size_t room = kNameMax - 2 - std::strlen(kRandom) - std::strlen(kTempEnd);
     size_t end = std::min(name.size(), room);
     while (end > 0 && end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
-    return "." + name.substr(0, end) + ".";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + text.
+    std::string prefix = ".";
+    prefix.append(name, 0, end);
+    prefix += '.';
+    return prefix;
 }
 
 bool IsTempName(const std::string& entry, const std::string& prefix) {
