@@ -84,13 +84,13 @@ TEST_F(Batch, WritesWhatTheGenerateCommandWritesForTheExample) {
     wb.Form_Load();
     prompter.AnswerFileDialog(FileChoice{dir.File("window.AWL"), "window.AWL"}).AnswerMessage(Answer::OK);
     wb.LoadProject("site.F2D", kExamples + "/");
-    ASSERT_EQ(wb.Prj().files.Count(), 8);
+    ASSERT_EQ(wb.Prj().files.Count(), 12);
     wb.cmdGenerate_Click();
 
     ASSERT_EQ(Run(project, dir.File("batch.AWL")), kExitGenerated) << err.str();
     EXPECT_TRUE(SameBytes(ReadFile(dir.File("window.AWL")), ReadFile(dir.File("batch.AWL"))));
     EXPECT_EQ(out.str(), prompter.Messages().back().text + "\n");
-    EXPECT_EQ(out.str(), "Source for DB900 to DB908 and UDT900 generated\n");
+    EXPECT_EQ(out.str(), "Source for DB900 to DB912 and UDT900 generated\n");
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(ReadFile(project), before);
 }

@@ -1,0 +1,1 @@
+../../web/element/cellora-life.js
