@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 ./scripts/setup-web.sh
 cmake --preset default
 cmake --build --preset default --target cellora-picture lumafold-gen
-cmake --preset web
+# CI builds the element with warnings as errors, as it builds everything else.
+web_options=()
+[ -n "${CI:-}" ] && web_options=(-DWERROR=ON)
+cmake --preset web "${web_options[@]}"
 cmake --build --preset web
 ctest --preset web
