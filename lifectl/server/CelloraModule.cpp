@@ -8,8 +8,8 @@
 #include "GameOfLifeCtrl.h"
 #include "GameOfLifePropPage.h"
 #include "ImageResourceTable.h"
+#include "ModuleFile.h"
 
-#include <dlfcn.h>
 #include <vector>
 
 extern "C" const std::uint8_t cellora_rsrc_begin[];
@@ -27,12 +27,10 @@ struct CelloraModuleState {
     AFX_MODULE_STATE state;
 };
 
+// Resolved while the server is being loaded, before the process can change its directory.
 std::string ModulePath()
 {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<const void*>(&ModulePath), &info) == 0 || info.dli_fname == nullptr)
-        return "";
-    return info.dli_fname;
+    return ModuleFileOf(reinterpret_cast<const void*>(&ModulePath));
 }
 
 // Runs the framework's start-up after the module object is made, and its

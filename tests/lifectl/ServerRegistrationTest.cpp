@@ -42,6 +42,38 @@ TEST_F(ServerRegistration, RegistersTheControlThePageAndTheTypeLibrary)
     EXPECT_EQ(reg.GetValue("Interface\\" + GuidToString(DIID__DGameOfLife)), "_DGameOfLife");
 }
 
+// Loaded by a relative path, through a symbolic link, or both: what is
+// registered is the server's own file, loadable from any directory.
+TEST_F(ServerRegistration, RegistersTheCanonicalPathWhateverPathItWasLoadedBy)
+{
+    const std::filesystem::path real = std::filesystem::canonical(CELLORA_OCX_PATH);
+    std::filesystem::create_directories(dir / "links");
+    std::filesystem::create_symlink(real, dir / "links" / "CELLORA.OCX");
+    const std::filesystem::path before = std::filesystem::current_path();
+    const struct { std::filesystem::path cwd; std::string load; } cases[] = {
+        {real.parent_path(), "./CELLORA.OCX"},
+        {real.parent_path().parent_path(), real.parent_path().filename().string() + "/../server/CELLORA.OCX"},
+        {before, (dir / "links" / "CELLORA.OCX").string()},
+        {dir, "links/CELLORA.OCX"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::current_path(c.cwd);
+        Load(c.load);
+        std::filesystem::current_path("/");
+        ASSERT_EQ(registerServer(), S_OK) << c.load;
+        const RegistryTree reg = Registry();
+        for (const std::string& key :
+             {kControlKey + "\\InprocServer32", kPageKey + "\\InprocServer32", kTypeLibKey + "\\0\\win32"})
+            EXPECT_EQ(reg.GetValue(key), real.string()) << c.load << " " << key;
+        EXPECT_EQ(reg.GetValue(kControlKey + "\\ToolboxBitmap32"), real.string() + ", 1") << c.load;
+        EXPECT_EQ(reg.GetValue(kTypeLibKey + "\\HELPDIR"), real.parent_path().string() + "/") << c.load;
+        ASSERT_EQ(unregisterServer(), S_OK);
+        ASSERT_EQ(::dlclose(handle), 0);
+        handle = nullptr;
+    }
+    std::filesystem::current_path(before);
+}
+
 TEST_F(ServerRegistration, UnregisterAfterRegisterLeavesNothingBehind)
 {
     Load();
