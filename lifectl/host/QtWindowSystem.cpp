@@ -40,13 +40,33 @@ bool QtWindowSystem::SetTimer(HWND hwnd, UINT_PTR id, unsigned elapse)
 {
     if (Widget(hwnd) == nullptr)
         return false;
-    auto timer = std::make_unique<QTimer>();
-    // Qt takes a signed interval; a longer one than it can hold practically never fires.
-    timer->setInterval(elapse > 0x7FFFFFFFu ? 0x7FFFFFFF : static_cast<int>(elapse));
-    QObject::connect(timer.get(), &QTimer::timeout, [hwnd, id] { SendMessage(hwnd, WM_TIMER, id, 0); });
-    timer->start();
-    m_timers[{hwnd, id}] = std::move(timer);
+    Timer timer{TimerSchedule(elapse, kShortestInterval, m_longestWait), std::make_unique<QTimer>()};
+    timer.clock->setInterval(static_cast<int>(timer.schedule.NextWait()));
+    QObject::connect(timer.clock.get(), &QTimer::timeout, [this, hwnd, id] { OnWaitEnded(hwnd, id); });
+    timer.clock->start();
+    m_timers.insert_or_assign({hwnd, id}, std::move(timer));
     return true;
+}
+
+void QtWindowSystem::OnWaitEnded(HWND hwnd, UINT_PTR id)
+{
+    const auto found = m_timers.find({hwnd, id});
+    if (found == m_timers.end())
+        return;
+    Timer& timer = found->second;
+    const bool due = timer.schedule.WaitEnded();
+    const int next = static_cast<int>(timer.schedule.NextWait());
+    if (timer.clock->interval() != next)
+        timer.clock->setInterval(next);
+    // The tick may set or kill this very timer, so nothing of it is used afterwards.
+    if (due)
+        SendMessage(hwnd, WM_TIMER, id, 0);
+}
+
+const QTimer* QtWindowSystem::TimerClock(HWND hwnd, UINT_PTR id) const
+{
+    const auto found = m_timers.find({hwnd, id});
+    return found != m_timers.end() ? found->second.clock.get() : nullptr;
 }
 
 bool QtWindowSystem::KillTimer(HWND hwnd, UINT_PTR id)
