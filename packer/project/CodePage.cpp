@@ -69,6 +69,12 @@ std::string FromCodePage(const std::string& bytes) {
 
 bool FitsCodePage(const std::string& utf8) { return ToCodePage(utf8).has_value(); }
 
+std::string FoldCase(const std::string& codePageText) {
+    std::string out = codePageText;
+    for (char& c : out) c = static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
+    return out;
+}
+
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
     const auto a = ToCodePage(text);
     const auto b = ToCodePage(prefix);

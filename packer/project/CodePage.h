@@ -21,6 +21,9 @@ bool FitsCodePage(const std::string& utf8);
 
 // Whether text begins with prefix, letters compared without regard to case
 // (ASCII and the code page's accented letters).
+// Code-page text with its letters folded to one case, as StartsWithNoCase compares them.
+std::string FoldCase(const std::string& codePageText);
+
 bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 
 } // namespace lumafold

@@ -1,5 +1,7 @@
 #include "BatchOptions.h"
 
+#include "ReadBackOptions.h"
+
 namespace lumafold::batch {
 
 std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args, std::string& problem) {
@@ -42,7 +44,7 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args,
 }
 
 std::string UsageText() {
-    return "Usage: lumafold-gen PROJECT.F2D [-o OUT.AWL] [--skip-invalid]\n"
+    return "Usage: lumafold-gen PROJECT.F2D [-o OUT.AWL] [--skip-invalid]\n" + ReadBackUsageLines() +
            "\n"
            "Writes the AWL source of a Lumafold project file without asking anything:\n"
            "the same block plan and the same text as the Generate command of the window.\n"
@@ -53,10 +55,14 @@ std::string UsageText() {
            "                        about (missing, empty, longer than 32767 bytes, ...);\n"
            "                        without it such a file is an error and nothing is written\n"
            "  -h, --help            this text\n"
+           "\n" +
+           ReadBackHelpText() +
            "\n"
            "The project file is never changed.\n"
-           "Exit codes: 0 source written, 1 the project cannot be generated,\n"
-           "2 wrong command line, 3 the source could not be written.\n";
+           "Exit codes: 0 source written (or extracted, listed, verified), 1 the project\n"
+           "cannot be generated (or a file cannot be read), 2 wrong command line, 3 the\n"
+           "source (or an extracted file) could not be written, 4 the AWL source read\n"
+           "back is refused, 5 --verify found files that differ.\n";
 }
 
 } // namespace lumafold::batch

@@ -15,6 +15,8 @@ enum ExitCode : int {
     kExitNotGenerated = 1,  // the project cannot be generated as it stands
     kExitUsage = 2,
     kExitWriteFailed = 3,
+    kExitUntrusted = 4,     // an AWL source read back is refused
+    kExitDiffers = 5,       // --verify: the source does not hold the project's files
 };
 
 int RunBatch(const BatchOptions& options, const Clock& clock, std::ostream& out, std::ostream& err);

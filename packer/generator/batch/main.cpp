@@ -1,6 +1,7 @@
 // lumafold-gen: writes the AWL source of a project file from the command line.
 #include "BatchOptions.h"
 #include "BatchRun.h"
+#include "ReadBackRun.h"
 #include "TempFileGuard.h"
 
 #include <clocale>
@@ -12,7 +13,21 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     lumafold::GuardTempFilesAgainstSignals();
     std::string problem;
-    const auto options = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), problem);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (IsReadBack(args)) {
+        const auto readBack = ParseReadBack(args, problem);
+        if (!readBack) {
+            std::cerr << "lumafold-gen: " << problem << "\n\n" << UsageText();
+            return kExitUsage;
+        }
+        try {
+            return RunReadBack(*readBack, std::cout, std::cerr);
+        } catch (const std::exception& e) {
+            std::cerr << "lumafold-gen: error: " << e.what() << "\n";
+            return kExitNotGenerated;
+        }
+    }
+    const auto options = ParseArguments(args, problem);
     if (!options) {
         std::cerr << "lumafold-gen: " << problem << "\n\n" << UsageText();
         return kExitUsage;
