@@ -1,6 +1,6 @@
 // Writes the files of a read source into one directory, each under its name
 // and each atomically: a file there is replaced only by a complete new one,
-// and a link in its place is replaced, never followed out of the directory.
+// and a link in its place is removed, never followed out of the directory.
 #pragma once
 
 #include "AwlContent.h"

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "CodePage.h"
+#include "PlannedContent.h"
 #include "S7Text.h"
 #include "TitleText.h"
 
@@ -203,35 +204,6 @@ void AwlWriter::WriteContentBlock(const PlannedEntry& e, const unsigned char* by
     Line("END_DATA_BLOCK");
 }
 
-std::optional<WriteFailure> AwlWriter::LoadContent(const PlannedEntry& e) {
-    content_.assign(static_cast<size_t>(e.length), 0);
-    if (e.site) return std::nullopt;
-    auto fail = [&](const std::string& reason) {
-        return WriteFailure{WriteFailure::Where::Source, e.source, reason};
-    };
-    const int fd = ::open(e.source.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return fail(std::strerror(errno));
-    size_t got = 0;
-    int err = 0;
-    while (got < content_.size()) {
-        const ssize_t n = ::read(fd, content_.data() + got, content_.size() - got);
-        if (n > 0) {
-            got += static_cast<size_t>(n);
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            err = errno;
-            break;
-        }
-    }
-    ::close(fd);
-    if (err != 0) return fail(std::strerror(err));
-    if (got < content_.size())
-        return fail("it holds " + Number(static_cast<long long>(got)) + " bytes now, " + Number(e.length) +
-                    " when the run began");
-    return std::nullopt;
-}
-
 std::optional<WriteFailure> AwlWriter::Write(const BlockPlan& plan, const std::string& timeStamp, WriteProgress* progress) {
     auto outputFailure = [&]() -> std::optional<WriteFailure> {
         if (error_ == 0) return std::nullopt;
@@ -242,7 +214,7 @@ std::optional<WriteFailure> AwlWriter::Write(const BlockPlan& plan, const std::s
     for (const PlannedEntry& e : plan.entries) {
         if (auto failure = outputFailure()) return failure;
         if (progress) progress->BlockStarted(e);
-        if (auto failure = LoadContent(e)) return failure;
+        if (auto failure = ReadPlannedContent(e, content_)) return failure;
         WriteContentBlock(e, content_.data(), progress);
     }
     Flush();

@@ -49,7 +49,6 @@ private:
     void WriteHeader(const BlockPlan& plan, const std::string& timeStampCp);
     void WriteIndexBlock(const BlockPlan& plan);
     void WriteContentBlock(const PlannedEntry& entry, const unsigned char* bytes, WriteProgress* progress);
-    std::optional<WriteFailure> LoadContent(const PlannedEntry& entry);
 
     void Put(const char* text, size_t size);
     void Put(const std::string& text) { Put(text.data(), text.size()); }

@@ -1,6 +1,7 @@
 #include "PackedSite.h"
 
 #include "AwlSourceFile.h"
+#include "CodePage.h"
 #include "FileList.h"
 #include "Planner.h"
 #include "VarList.h"
@@ -36,7 +37,9 @@ std::string PackedSite::WriteProject(const TempDir& dir, const std::string& name
         const SiteFile& f = files_[i];
         text += "FILE_" + std::to_string(i + 1) + "=" + (f.site ? f.name : dir.Path() + "/data/" + f.name) + "\r\n";
     }
-    return dir.Write(name, text + "\r\n");
+    const auto cp = ToCodePage(text + "\r\n");  // project files are code-page text
+    EXPECT_TRUE(cp);
+    return dir.Write(name, cp.value_or(""));
 }
 
 PackedSite RandomSite(std::mt19937& rng, int indexDB, int count, bool withSites) {

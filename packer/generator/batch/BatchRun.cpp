@@ -9,6 +9,7 @@
 #include "VarList.h"
 
 #include <filesystem>
+#include <sstream>
 #include <vector>
 
 namespace lumafold::batch {
@@ -55,10 +56,8 @@ public:
         : o_(o), out_(out), err_(err), ctx_(prompter_, clock, hooks_, ""), editor_(ctx_) {}
 
     int Go() {
+        if (!Load() || !LoadedCleanly()) return kExitNotGenerated;
         const fs::path project = Absolute(o_.project);
-        if (auto what = NotPlainFile(project.string())) return Error("project file " + project.string() + " " + *what);
-        ProjectStore(ctx_, editor_).LoadProject(project.filename().string(), project.parent_path().string() + "/");
-        if (!LoadedCleanly()) return kExitNotGenerated;
         const std::string output = OutputPath();
         const auto outputId = IdOf(output);
         if (outputId && outputId == IdOf(project.string()))
@@ -68,7 +67,46 @@ public:
         return Write(*plan, output);
     }
 
+    std::optional<ProjectPlan> PlanAll() {
+        if (!Load()) return std::nullopt;
+        ProjectPlan p;
+        for (const auto& note : prompter_.notes) {
+            if (!note.entryRefused) {
+                Error(note.text);
+                return std::nullopt;
+            }
+            // "File \"PATH\" doesn't exist ... " and the like
+            const size_t open = note.text.find('"');
+            const size_t close = note.text.find('"', open + 1);
+            const std::string path = close == std::string::npos ? "" : note.text.substr(open + 1, close - open - 1);
+            p.leftOut.push_back({GetFileName(path), AsLines(note.text)});
+        }
+        PlanResult result = MakePlan(ctx_.project.IndexDB, ctx_.project.files,
+                                     [](const Questionable&) { return Decision::LeaveOut; }, ctx_.project.projectDir);
+        if (result.stop == PlanStop::IndexDBTooLow || result.stop == PlanStop::RangeOverflow) {
+            Error(StopMessage(result)->text);
+            return std::nullopt;
+        }
+        for (const Questionable& q : result.leftOut) {
+            std::string text = QuestionFor(q).text;
+            p.leftOut.push_back({q.name, AsLines(text.substr(0, text.rfind("\r\n")))});
+        }
+        p.indexDB = ctx_.project.IndexDB;
+        if (result.plan) p.planned = std::move(result.plan->entries);
+        return p;
+    }
+
 private:
+    bool Load() {
+        const fs::path project = Absolute(o_.project);
+        if (auto what = NotPlainFile(project.string())) {
+            Error("project file " + project.string() + " " + *what);
+            return false;
+        }
+        ProjectStore(ctx_, editor_).LoadProject(project.filename().string(), project.parent_path().string() + "/");
+        return true;
+    }
+
     int Error(const std::string& text) {
         err_ << "lumafold-gen: error: " << AsLines(text) << "\n";
         return kExitNotGenerated;
@@ -162,6 +200,13 @@ private:
 
 int RunBatch(const BatchOptions& options, const Clock& clock, std::ostream& out, std::ostream& err) {
     return Run(options, clock, out, err).Go();
+}
+
+std::optional<ProjectPlan> PlanProjectFile(const std::string& project, std::ostream& err) {
+    const BatchOptions options{project, "", true, false};
+    const SystemClock clock;
+    std::ostringstream out;
+    return Run(options, clock, out, err).PlanAll();
 }
 
 } // namespace lumafold::batch

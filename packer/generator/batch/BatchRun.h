@@ -4,9 +4,13 @@
 #pragma once
 
 #include "BatchOptions.h"
+#include "BlockPlan.h"
 #include "Clock.h"
 
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace lumafold::batch {
 
@@ -20,5 +24,19 @@ enum ExitCode : int {
 };
 
 int RunBatch(const BatchOptions& options, const Clock& clock, std::ostream& out, std::ostream& err);
+
+// A project file loaded and planned as a run loads and plans it, but with
+// every entry that cannot be packed as it stands left out and noted.
+struct ProjectPlan {
+    int indexDB = 0;
+    std::vector<PlannedEntry> planned;
+    struct LeftOut {
+        std::string name;
+        std::string reason;
+    };
+    std::vector<LeftOut> leftOut;  // refused on loading, then by planning
+};
+// Nothing, after a message on err, when the project itself cannot be planned.
+std::optional<ProjectPlan> PlanProjectFile(const std::string& project, std::ostream& err);
 
 } // namespace lumafold::batch

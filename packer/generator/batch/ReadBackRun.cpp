@@ -4,6 +4,7 @@
 #include "BatchRun.h"
 #include "Extraction.h"
 #include "SourceFile.h"
+#include "Verification.h"
 
 #include <iomanip>
 
@@ -65,9 +66,29 @@ int Extract(const AwlContent& content, const std::string& directory, std::ostrea
     return kExitGenerated;
 }
 
+int VerifyAgainst(const ProjectPlan& plan, const AwlContent& content, std::ostream& out) {
+    std::vector<UnpackableEntry> unpackable;
+    for (const ProjectPlan::LeftOut& l : plan.leftOut) unpackable.push_back({l.name, l.reason});
+    const VerifyReport report = Verify(plan.indexDB, plan.planned, unpackable, content);
+    for (const std::string& line : report.differences) out << line << "\n";
+    if (report.Agrees()) {
+        out << "the AWL source holds the project's " << report.files << " files as they are on disk, DB"
+            << plan.indexDB << " to DB" << plan.indexDB + report.files << "\n";
+        return kExitGenerated;
+    }
+    out << report.differences.size() << (report.differences.size() == 1 ? " difference" : " differences")
+        << ": the AWL source does not hold the project's files as they are on disk\n";
+    return kExitDiffers;
+}
+
 } // namespace
 
 int RunReadBack(const ReadBackOptions& o, std::ostream& out, std::ostream& err) {
+    std::optional<ProjectPlan> plan;
+    if (o.mode == ReadBackOptions::Mode::Verify) {
+        plan = PlanProjectFile(o.project, err);
+        if (!plan) return kExitNotGenerated;
+    }
     int exitCode = kExitGenerated;
     const auto content = ReadSource(o.source, err, exitCode);
     if (!content) return exitCode;
@@ -76,8 +97,7 @@ int RunReadBack(const ReadBackOptions& o, std::ostream& out, std::ostream& err) 
     case ReadBackOptions::Mode::Extract: return Extract(*content, o.directory, out, err);
     case ReadBackOptions::Mode::Verify: break;
     }
-    err << "lumafold-gen: error: --verify is not available\n";
-    return kExitUsage;
+    return VerifyAgainst(*plan, *content, out);
 }
 
 } // namespace lumafold::batch
