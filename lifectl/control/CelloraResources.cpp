@@ -1,5 +1,7 @@
 #include "CelloraResources.h"
 
+#include "CelloraTypeLib.h"
+
 namespace {
 DialogTemplate AboutBox()
 {
@@ -69,6 +71,11 @@ std::string CelloraResources::LoadString(int id) const
 Raster CelloraResources::LoadIcon(int id) const
 {
     return id == IDI_ABOUTDLL ? IconImage(32) : Raster();
+}
+
+std::optional<TypeLibData> CelloraResources::LoadTypeLib(int id) const
+{
+    return id == kTypeLibResource ? std::optional<TypeLibData>(CelloraTypeLib()) : std::nullopt;
 }
 
 Raster CelloraResources::IconImage(int size)

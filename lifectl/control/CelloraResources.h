@@ -9,6 +9,7 @@ public:
     const DialogTemplate* FindDialog(int id) const override;
     std::string LoadString(int id) const override;
     Raster LoadIcon(int id) const override;
+    std::optional<TypeLibData> LoadTypeLib(int id) const override;
     // The icon at one of its two sizes, 32 or 16 pixels square.
     static Raster IconImage(int size);
     // The 16 x 15 toolbox picture.

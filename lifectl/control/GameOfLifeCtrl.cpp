@@ -49,6 +49,11 @@ UINT CGameOfLifeCtrl::GetTypeInfoCount()
     return 1;
 }
 
+CTypeLibCache* CGameOfLifeCtrl::GetTypeLibCache()
+{
+    return AfxGetTypeLibCache(&LIBID_CELLORALib);
+}
+
 HRESULT CGameOfLifeCtrl::GetTypeLib(LCID lcid, ITypeLib** ppTypeLib)
 {
     return LoadRegTypeLib(LIBID_CELLORALib, kTypeLibMajor, kTypeLibMinor, lcid, ppTypeLib);

@@ -28,6 +28,7 @@ protected:
     ~CGameOfLifeCtrl() override;
 
     UINT GetTypeInfoCount() override;
+    CTypeLibCache* GetTypeLibCache() override;
     HRESULT GetTypeLib(LCID lcid, ITypeLib** ppTypeLib) override;
     const AFX_MSGMAP& GetMessageMap() const override;
     const AFX_DISPMAP& GetDispatchMap() const override;

@@ -62,3 +62,6 @@ template <class T> auto DispProperty(const char* name, short (T::*get)(), void (
     entry.put = [put](COleControl& c, short v) { (static_cast<T&>(c).*put)(v); };
     return entry;
 }
+
+// The DISPID of the map's entry at a position: its own, or its position from 1.
+DISPID AfxDispIdOf(const AFX_DISPMAP& map, std::size_t index);

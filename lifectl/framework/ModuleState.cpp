@@ -18,6 +18,16 @@ AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pState)
     return previous;
 }
 
+HINSTANCE AfxGetInstanceHandle()
+{
+    return AfxGetModuleState()->m_hCurrentInstanceHandle;
+}
+
+CTypeLibCache* AfxGetTypeLibCache(const GUID* pTypeLibID)
+{
+    return pTypeLibID != nullptr ? AfxGetModuleState()->m_typeLibCache.ForLibrary(*pTypeLibID) : nullptr;
+}
+
 void AfxOleLockApp()
 {
     ++AfxGetModuleState()->m_nObjectCount;

@@ -1,17 +1,26 @@
 #pragma once
-// The framework's record of one module: its live objects and locks, and the
-// resources its dialogs and strings come from. Each export makes its module's
-// record the current one for the calling thread while it runs.
+// The framework's record of one module: its instance handle, its live objects
+// and locks, the resources its dialogs, strings, images and type library come
+// from, and its type-library cache. Each export makes its module's record the
+// current one for the calling thread while it runs.
 #include "DialogTemplate.h"
+#include "ModuleInstance.h"
 #include "Raster.h"
+#include "TypeLibCache.h"
+#include "TypeLibData.h"
 
+#include <optional>
 #include <string>
+
+constexpr int kTypeLibResource = 1;
 
 class IResourceTable {
 public:
     virtual const DialogTemplate* FindDialog(int id) const = 0;
     virtual std::string LoadString(int id) const = 0;
     virtual Raster LoadIcon(int id) const = 0;
+    // Nothing when the library is missing or damaged.
+    virtual std::optional<TypeLibData> LoadTypeLib(int id) const = 0;
 
 protected:
     ~IResourceTable() = default;
@@ -20,15 +29,20 @@ protected:
 class COleObjectFactory;
 
 struct AFX_MODULE_STATE {
+    HINSTANCE m_hCurrentInstanceHandle = nullptr;
     const IResourceTable* m_pResources = nullptr;
     COleObjectFactory* m_pFactoryFirst = nullptr; // the module's factories, newest first
     long m_nObjectCount = 0;
     long m_nLockCount = 0;
+    CTypeLibCache m_typeLibCache;
 };
 
 AFX_MODULE_STATE* AfxGetModuleState();
 // Answers the state that was current before.
 AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pState);
+HINSTANCE AfxGetInstanceHandle();
+// The current module's cache for its type library, or null for another library.
+CTypeLibCache* AfxGetTypeLibCache(const GUID* pTypeLibID);
 void AfxOleLockApp();
 void AfxOleUnlockApp();
 bool AfxOleCanExitApp();

@@ -90,6 +90,11 @@ HRESULT COleControl::GetTypeInfoCount(UINT* pctinfo)
     return S_OK;
 }
 
+CTypeLibCache* COleControl::GetTypeLibCache()
+{
+    return nullptr;
+}
+
 HRESULT COleControl::GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo)
 {
     if (ppTInfo == nullptr)
@@ -98,25 +103,30 @@ HRESULT COleControl::GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo)
     if (iTInfo != 0)
         return DISP_E_BADPARAMCOUNT;
     EntryScope scope(m_pModuleState, m_hWnd);
+    CTypeLibCache* cache = GetTypeLibCache();
+    if (cache != nullptr && cache->LookupTypeInfo(lcid, m_iidPrimary, ppTInfo))
+        return S_OK;
     ITypeLib* lib = nullptr;
-    const HRESULT hr = GetTypeLib(lcid, &lib);
-    if (FAILED(hr))
-        return hr;
+    if (cache == nullptr || !cache->Lookup(lcid, &lib)) {
+        const HRESULT hr = GetTypeLib(lcid, &lib);
+        if (FAILED(hr))
+            return hr;
+        if (cache != nullptr)
+            cache->Cache(lcid, lib);
+    }
     const HRESULT found = lib->GetTypeInfoOfGuid(m_iidPrimary, ppTInfo);
     lib->Release();
+    if (SUCCEEDED(found) && cache != nullptr)
+        cache->CacheTypeInfo(lcid, m_iidPrimary, *ppTInfo);
     return found;
 }
 
-const AFX_DISPMAP_ENTRY* COleControl::FindDispEntry(DISPID dispid, DISPID* pAssigned) const
+const AFX_DISPMAP_ENTRY* COleControl::FindDispEntry(DISPID dispid) const
 {
     const AFX_DISPMAP& map = GetDispatchMap();
-    for (std::size_t i = 0; i < map.size(); ++i) {
-        const DISPID assigned = map[i].dispid != DISPID_UNKNOWN ? map[i].dispid : static_cast<DISPID>(i + 1);
-        if (pAssigned != nullptr)
-            *pAssigned = assigned;
-        if (assigned == dispid)
+    for (std::size_t i = 0; i < map.size(); ++i)
+        if (AfxDispIdOf(map, i) == dispid)
             return &map[i];
-    }
     return nullptr;
 }
 
@@ -130,7 +140,7 @@ HRESULT COleControl::GetIDsOfNames(REFIID /*riid*/, const char* const* rgszNames
     const AFX_DISPMAP& map = GetDispatchMap();
     for (std::size_t i = 0; i < map.size(); ++i)
         if (rgszNames[0] != nullptr && strcasecmp(map[i].name, rgszNames[0]) == 0)
-            rgDispId[0] = map[i].dispid != DISPID_UNKNOWN ? map[i].dispid : static_cast<DISPID>(i + 1);
+            rgDispId[0] = AfxDispIdOf(map, i);
     // Members take no named arguments, so any further name is unknown.
     return rgDispId[0] != DISPID_UNKNOWN && cNames == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
@@ -138,7 +148,7 @@ HRESULT COleControl::GetIDsOfNames(REFIID /*riid*/, const char* const* rgszNames
 HRESULT COleControl::Invoke(DISPID dispIdMember, REFIID /*riid*/, LCID /*lcid*/, WORD wFlags,
                             DISPPARAMS* pDispParams, VARIANT* pVarResult, void* /*pExcepInfo*/, UINT* puArgErr)
 {
-    const AFX_DISPMAP_ENTRY* entry = FindDispEntry(dispIdMember, nullptr);
+    const AFX_DISPMAP_ENTRY* entry = FindDispEntry(dispIdMember);
     if (entry == nullptr)
         return DISP_E_MEMBERNOTFOUND;
     if (puArgErr != nullptr)

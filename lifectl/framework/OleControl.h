@@ -49,6 +49,8 @@ protected:
 
     // The overridable operations, under the framework's names.
     virtual UINT GetTypeInfoCount() = 0;
+    // Where the type library is kept once loaded; without a cache every request loads it.
+    virtual CTypeLibCache* GetTypeLibCache();
     virtual HRESULT GetTypeLib(LCID lcid, ITypeLib** ppTypeLib) = 0;
     virtual const AFX_MSGMAP& GetMessageMap() const = 0;
     virtual const AFX_DISPMAP& GetDispatchMap() const = 0;
@@ -68,7 +70,7 @@ protected:
 private:
     LRESULT WindowProc(MSGID message, WPARAM wParam, LPARAM lParam) override;
     HRESULT InvokeEntry(const AFX_DISPMAP_ENTRY& entry, WORD wFlags, DISPPARAMS* pDispParams, VARIANT* pVarResult);
-    const AFX_DISPMAP_ENTRY* FindDispEntry(DISPID dispid, DISPID* pAssigned) const;
+    const AFX_DISPMAP_ENTRY* FindDispEntry(DISPID dispid) const;
     void DestroyControlWindow();
     IWindowSystem* ActiveSystem() const;
 

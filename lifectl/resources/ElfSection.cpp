@@ -3,15 +3,20 @@
 #include <cstring>
 #include <elf.h>
 #include <fstream>
-#include <iterator>
 
 namespace {
 std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return std::nullopt;
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::streamoff size = in.tellg();
+    if (size < 0 || !in.seekg(0))
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
+        return std::nullopt;
+    return bytes;
 }
 
 template <class T> bool Fetch(const std::vector<std::uint8_t>& file, std::size_t offset, T& out)

@@ -2,6 +2,7 @@
 
 #include "StoredDialog.h"
 #include "StoredImage.h"
+#include "TypeLibStore.h"
 
 ImageResourceTable::ImageResourceTable(const std::uint8_t* image, std::size_t size)
     : m_directory(ResourceDirectory::Parse(image, size))
@@ -37,4 +38,12 @@ Raster ImageResourceTable::LoadIcon(int id) const
     if (!images || images->empty())
         return Raster();
     return images->front();
+}
+
+std::optional<TypeLibData> ImageResourceTable::LoadTypeLib(int id) const
+{
+    const auto entry = m_directory ? m_directory->Find(RT_TYPELIB, static_cast<std::uint32_t>(id)) : std::nullopt;
+    if (!entry)
+        return std::nullopt;
+    return ReadStoredTypeLib(m_directory->Data(*entry), entry->size);
 }

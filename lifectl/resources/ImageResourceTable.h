@@ -13,6 +13,7 @@ public:
     const DialogTemplate* FindDialog(int id) const override;
     std::string LoadString(int id) const override;
     Raster LoadIcon(int id) const override;
+    std::optional<TypeLibData> LoadTypeLib(int id) const override;
 
 private:
     std::optional<ResourceDirectory> m_directory;

@@ -13,6 +13,3 @@ public:
     CGameOfLifePropPageFactory(AFX_MODULE_STATE& module, const CRuntimeClass* pRuntimeClass);
     bool UpdateRegistry(bool bRegister) override;
 };
-
-// The path of the server's own file, its module instance.
-const std::string& AfxGetInstanceHandle();

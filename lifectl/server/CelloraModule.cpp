@@ -1,7 +1,10 @@
-// The server's static objects. They are made in this order when the server is
-// loaded and destroyed in reverse when it is unloaded: the module's state
-// record, the page's run-time class and factory, the control's run-time class,
-// event map and factory, the module object, then the framework's start-up.
+// The server's static objects, all members of one object so that their order
+// is written in one place: C++ makes members in the order they are declared
+// and destroys them in reverse. Loading the server makes, in this order, the
+// module's state record (with its instance and resources), the page's
+// run-time class and factory, the control's run-time class and factory, the
+// module object, and then runs the framework's start-up; unloading undoes it
+// in reverse. The run-time classes are constants, there from the start.
 #include "CelloraApp.h"
 #include "CelloraFactories.h"
 #include "CelloraModule.h"
@@ -10,28 +13,28 @@
 #include "ImageResourceTable.h"
 #include "ModuleFile.h"
 
-#include <vector>
-
 extern "C" const std::uint8_t cellora_rsrc_begin[];
 extern "C" const std::size_t cellora_rsrc_size;
 
 namespace {
-
-struct CelloraModuleState {
-    CelloraModuleState()
-        : resources(cellora_rsrc_begin, cellora_rsrc_size)
-    {
-        state.m_pResources = &resources;
-    }
-    ImageResourceTable resources;
-    AFX_MODULE_STATE state;
-};
 
 // Resolved while the server is being loaded, before the process can change its directory.
 std::string ModulePath()
 {
     return ModuleFileOf(reinterpret_cast<const void*>(&ModulePath));
 }
+
+// The framework's record of the module, its instance and the resources in its image.
+struct CelloraModuleState {
+    CelloraModuleState()
+    {
+        state.m_hCurrentInstanceHandle = instance.Handle();
+        state.m_pResources = &resources;
+    }
+    ImageResourceTable resources{cellora_rsrc_begin, cellora_rsrc_size};
+    CLoadedModule instance{ModulePath(), resources};
+    AFX_MODULE_STATE state;
+};
 
 // Runs the framework's start-up after the module object is made, and its
 // shut-down before the module object goes.
@@ -56,32 +59,29 @@ private:
     bool m_started = false;
 };
 
-const std::string g_modulePath = ModulePath();
-CelloraModuleState g_moduleState;
-const CRuntimeClass classCGameOfLifePropPage = {
+constexpr CRuntimeClass classCGameOfLifePropPage = {
     "CGameOfLifePropPage", [] { return static_cast<IUnknown*>(new CGameOfLifePropPage); }};
-CGameOfLifePropPageFactory g_pageFactory(g_moduleState.state, &classCGameOfLifePropPage);
-const CRuntimeClass classCGameOfLifeCtrl = {
+constexpr CRuntimeClass classCGameOfLifeCtrl = {
     "CGameOfLifeCtrl", [] { return static_cast<IUnknown*>(static_cast<IDispatch*>(new CGameOfLifeCtrl)); }};
-// The control fires no events.
-const std::vector<DISPID> eventMapCGameOfLifeCtrl;
-CGameOfLifeCtrlFactory g_controlFactory(g_moduleState.state, &classCGameOfLifeCtrl);
-CCelloraApp theApp;
-ControlModuleStartup g_startup(theApp, g_moduleState.state);
+
+struct CelloraServer {
+    CelloraModuleState module;
+    CGameOfLifePropPageFactory pageFactory{module.state, &classCGameOfLifePropPage};
+    CGameOfLifeCtrlFactory controlFactory{module.state, &classCGameOfLifeCtrl};
+    CCelloraApp theApp;
+    ControlModuleStartup startup{theApp, module.state};
+};
+
+CelloraServer g_server;
 
 } // namespace
 
-const std::string& AfxGetInstanceHandle()
-{
-    return g_modulePath;
-}
-
 AFX_MODULE_STATE* CelloraModuleStateRecord()
 {
-    return &g_moduleState.state;
+    return &g_server.module.state;
 }
 
 bool CelloraModuleStarted()
 {
-    return g_startup.Started();
+    return g_server.startup.Started();
 }

@@ -20,10 +20,17 @@ std::string DirectoryOf(const std::string& path)
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-std::string TypeName(UINT id)
+std::string TypeName(HINSTANCE hInstance, UINT id)
 {
-    const IResourceTable* resources = AfxGetModuleState()->m_pResources;
-    return resources != nullptr ? resources->LoadString(static_cast<int>(id)) : std::string();
+    return hInstance->resources != nullptr ? hInstance->resources->LoadString(static_cast<int>(id)) : std::string();
+}
+
+// A module's own library comes from its resources in memory.
+std::optional<TypeLibData> OwnTypeLib(HINSTANCE hInstance)
+{
+    if (hInstance->resources == nullptr)
+        return std::nullopt;
+    return hInstance->resources->LoadTypeLib(kTypeLibResource);
 }
 
 void WriteInterfaces(RegistryTree& tree, const TypeLibData& lib)
@@ -44,9 +51,11 @@ void WriteInterfaces(RegistryTree& tree, const TypeLibData& lib)
 
 bool AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, const char* pszFileName, const char* pszHelpDir)
 {
-    const std::string path = pszFileName != nullptr ? std::string(pszFileName) : hInstance;
-    const auto lib = ReadModuleTypeLib(path);
-    if (!lib || !(lib->guid == tlid))
+    if (hInstance == nullptr && pszFileName == nullptr)
+        return false;
+    const std::string path = pszFileName != nullptr ? std::string(pszFileName) : hInstance->fileName;
+    const auto lib = pszFileName != nullptr ? ReadModuleTypeLib(path) : OwnTypeLib(hInstance);
+    if (path.empty() || !lib || !(lib->guid == tlid))
         return false;
     return RegistryFile().Update([&](RegistryTree& tree) {
         const std::string key = TypeLibKey(lib->guid, lib->majorVersion, lib->minorVersion);
@@ -84,12 +93,15 @@ bool AfxOleRegisterControlClass(HINSTANCE hInstance, REFCLSID clsid, const char*
                                 UINT idBitmap, unsigned nRegFlags, DWORD dwMiscStatus, REFGUID tlid, WORD wVerMajor,
                                 WORD wVerMinor)
 {
-    const std::string typeName = TypeName(idTypeName);
+    if (hInstance == nullptr || hInstance->fileName.empty())
+        return false;
+    const std::string typeName = TypeName(hInstance, idTypeName);
+    const std::string& file = hInstance->fileName;
     const std::string id = GuidToString(clsid);
     return RegistryFile().Update([&](RegistryTree& tree) {
         const std::string key = ClassKey(clsid);
         tree.SetDefault(key, typeName);
-        tree.SetDefault(key + "\\InprocServer32", hInstance);
+        tree.SetDefault(key + "\\InprocServer32", file);
         if (nRegFlags & afxRegApartmentThreading)
             tree.SetValue(key + "\\InprocServer32", "ThreadingModel", "Apartment");
         tree.SetDefault(key + "\\Control", "");
@@ -98,7 +110,7 @@ bool AfxOleRegisterControlClass(HINSTANCE hInstance, REFCLSID clsid, const char*
             if (pszProgID != nullptr)
                 tree.SetDefault(std::string(pszProgID) + "\\Insertable", "");
         }
-        tree.SetDefault(key + "\\ToolboxBitmap32", hInstance + ", " + std::to_string(idBitmap));
+        tree.SetDefault(key + "\\ToolboxBitmap32", file + ", " + std::to_string(idBitmap));
         tree.SetDefault(key + "\\MiscStatus", "0");
         tree.SetDefault(key + "\\MiscStatus\\1", std::to_string(dwMiscStatus));
         tree.SetDefault(key + "\\TypeLib", GuidToString(tlid));
@@ -114,11 +126,13 @@ bool AfxOleRegisterControlClass(HINSTANCE hInstance, REFCLSID clsid, const char*
 
 bool AfxOleRegisterPropertyPageClass(HINSTANCE hInstance, REFCLSID clsid, UINT idTypeName)
 {
-    const std::string typeName = TypeName(idTypeName);
+    if (hInstance == nullptr || hInstance->fileName.empty())
+        return false;
+    const std::string typeName = TypeName(hInstance, idTypeName);
     return RegistryFile().Update([&](RegistryTree& tree) {
         const std::string key = ClassKey(clsid);
         tree.SetDefault(key, typeName);
-        tree.SetDefault(key + "\\InprocServer32", hInstance);
+        tree.SetDefault(key + "\\InprocServer32", hInstance->fileName);
         return true;
     });
 }

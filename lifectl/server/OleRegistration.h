@@ -1,13 +1,11 @@
 #pragma once
 // The framework's registration operations, writing into the per-user registry
-// file the keys and values the platform's own would write. A module instance
-// is the path of the module's file; its resources are read from that file.
+// file the keys and values the platform's own would write. What they register
+// is the module instance's file; names and the type library come from the
+// instance's resources in memory.
 #include "ComTypes.h"
 #include "Guid.h"
-
-#include <string>
-
-using HINSTANCE = const std::string&;
+#include "ModuleInstance.h"
 
 constexpr unsigned afxRegInsertable = 0x1;
 constexpr unsigned afxRegApartmentThreading = 0x2;

@@ -1,6 +1,7 @@
 #include "TypeLibRegistry.h"
 
 #include "ModuleImage.h"
+#include "ModuleState.h"
 #include "RegistryFile.h"
 #include "TypeLibStore.h"
 
@@ -28,7 +29,9 @@ HRESULT LoadRegTypeLib(REFGUID rguid, WORD wVerMajor, WORD wVerMinor, LCID /*lci
                                : std::nullopt;
     if (!path)
         return TYPE_E_LIBNOTREGISTERED;
-    const auto lib = ReadModuleTypeLib(*path);
+    const HINSTANCE loaded = FindLoadedModule(*path);
+    const auto lib = loaded != nullptr && loaded->resources != nullptr ? loaded->resources->LoadTypeLib(kTypeLibResource)
+                                                                       : ReadModuleTypeLib(*path);
     if (!lib || !(lib->guid == rguid))
         return TYPE_E_CANTLOADLIBRARY;
     return CreateTypeLibFromData(*lib, pptlib);

@@ -1,6 +1,7 @@
 #pragma once
 // Finding a registered type library: the registry names the file, whose
-// TYPELIB resource 1 holds the library in its stored form.
+// TYPELIB resource 1 holds the library in its stored form. A file that is a
+// loaded module's is not read again: the library comes from its resources in memory.
 #include "TypeLib.h"
 
 #include <optional>

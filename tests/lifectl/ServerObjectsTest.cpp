@@ -10,6 +10,7 @@
 #include "TypeLibRegistry.h"
 #include "VersionBlock.h"
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -116,6 +117,64 @@ TEST_F(ServerObjects, TypeLibraryComesBackThroughTheRegistry)
     EXPECT_TRUE(attr.wTypeFlags & TYPEFLAG_FHIDDEN);
     info->Release();
     control->Release();
+}
+
+TEST_F(ServerObjects, TypeInformationIsLoadedOnceForTheLifeOfTheModule)
+{
+    Load();
+    ASSERT_EQ(registerServer(), S_OK);
+    IDispatch* first = Create<IDispatch>(CLSID_GameOfLife, IID_IDispatch);
+    ASSERT_NE(first, nullptr);
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(first->GetTypeInfo(0, 0x0409, &info), S_OK);
+    first->Release();
+    // Neither the registry nor the file is asked again.
+    ASSERT_EQ(unregisterServer(), S_OK);
+    IDispatch* second = Create<IDispatch>(CLSID_GameOfLife, IID_IDispatch);
+    ASSERT_NE(second, nullptr);
+    ITypeInfo* again = nullptr;
+    ASSERT_EQ(second->GetTypeInfo(0, 0x0409, &again), S_OK);
+    EXPECT_EQ(again, info);
+    TYPEATTR attr;
+    ASSERT_EQ(again->GetTypeAttr(&attr), S_OK);
+    EXPECT_EQ(attr.guid, DIID__DGameOfLife);
+    again->Release();
+    info->Release();
+    second->Release();
+    EXPECT_EQ(canUnloadNow(), S_OK);
+}
+
+// Names, dialogs and the type library all come from the image in memory: the
+// server registers and serves them after its file has gone.
+TEST_F(ServerObjects, ResourcesComeFromTheLoadedImageEvenWhenItsFileIsGone)
+{
+    const std::filesystem::path copy = dir / "CELLORA.OCX";
+    std::filesystem::copy_file(CELLORA_OCX_PATH, copy);
+    Load(copy.string());
+    std::filesystem::remove(copy);
+    ASSERT_EQ(registerServer(), S_OK);
+    EXPECT_EQ(Registry().GetValue("CLSID\\" + GuidToString(CLSID_GameOfLife) + "\\InprocServer32"), copy.string());
+    EXPECT_EQ(Registry().GetValue("CLSID\\" + GuidToString(CLSID_GameOfLife)), "GameOfLife Control");
+
+    IOleObject* control = Create<IOleObject>(CLSID_GameOfLife, IID_IOleObject);
+    ASSERT_NE(control, nullptr);
+    std::string type;
+    EXPECT_EQ(control->GetUserType(&type), S_OK);
+    EXPECT_EQ(type, "GameOfLife Control");
+    IDispatch* dispatch = nullptr;
+    ASSERT_EQ(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(dispatch->GetTypeInfo(0, 0x0409, &info), S_OK);
+    info->Release();
+    dispatch->Release();
+    control->Release();
+
+    IPropertyPage* page = Create<IPropertyPage>(CLSID_GameOfLifePropPage, IID_IPropertyPage);
+    ASSERT_NE(page, nullptr);
+    DialogTemplate dialog;
+    EXPECT_EQ(page->GetDialog(&dialog), S_OK);
+    EXPECT_EQ(dialog.cx, 250);
+    page->Release();
 }
 
 TEST_F(ServerObjects, VersionBlockReadsBackFromTheBuiltFile)

@@ -42,26 +42,15 @@ bool AfxOleCanExitApp()
     return t_pCurrent->m_nObjectCount == 0 && t_pCurrent->m_nLockCount == 0;
 }
 
-HRESULT AfxGetTypeLibCache(REFGUID tlid, WORD major, WORD minor, LCID lcid, ITypeLib** ppTypeLib)
+CTypeLibCache* AfxGetTypeLibCache(const GUID* pTypeLibID)
 {
-    if (ppTypeLib == nullptr)
-        return E_POINTER;
-    *ppTypeLib = nullptr;
-    AFX_MODULE_STATE* state = t_pCurrent;
-    if (state->m_pTypeLibCache == nullptr) {
-        const HRESULT hr = LoadRegTypeLib(tlid, major, minor, lcid, &state->m_pTypeLibCache);
-        if (FAILED(hr))
-            return hr;
-    }
-    state->m_pTypeLibCache->AddRef();
-    *ppTypeLib = state->m_pTypeLibCache;
-    return S_OK;
+    if (t_pCurrent == nullptr || pTypeLibID == nullptr)
+        return nullptr;
+    return t_pCurrent->m_typeLibCache.ForLibrary(*pTypeLibID);
 }
 
 void AfxReleaseTypeLibCache()
 {
-    if (t_pCurrent != nullptr && t_pCurrent->m_pTypeLibCache != nullptr) {
-        t_pCurrent->m_pTypeLibCache->Release();
-        t_pCurrent->m_pTypeLibCache = nullptr;
-    }
+    if (t_pCurrent != nullptr)
+        t_pCurrent->m_typeLibCache.Clear();
 }

@@ -90,16 +90,29 @@ HRESULT COleControl::LoadTypeInfo(REFGUID guid, LCID lcid, ITypeInfo** ppTInfo)
         return E_POINTER;
     *ppTInfo = nullptr;
     AfxModuleStateScope scope(m_pModuleState);
-    // The module's cache holds the library once loaded; the first call loads it
-    // through the control's own GetTypeLib.
-    ITypeLib* lib = m_pModuleState->m_pTypeLibCache;
-    if (lib == nullptr) {
+    // The control's cache holds the library and its type information once
+    // loaded; the first call loads it through the control's own GetTypeLib.
+    CTypeLibCache* cache = GetTypeLibCache();
+    if (cache != nullptr && cache->LookupTypeInfo(lcid, guid, ppTInfo))
+        return S_OK;
+    ITypeLib* lib = nullptr;
+    if (cache == nullptr || !cache->Lookup(lcid, &lib)) {
         const HRESULT hr = GetTypeLib(lcid, &lib);
         if (FAILED(hr))
             return hr;
-        m_pModuleState->m_pTypeLibCache = lib;
+        if (cache != nullptr)
+            cache->Cache(lcid, lib);
     }
-    return lib->GetTypeInfoOfGuid(guid, ppTInfo);
+    const HRESULT found = lib->GetTypeInfoOfGuid(guid, ppTInfo);
+    lib->Release();
+    if (SUCCEEDED(found) && cache != nullptr)
+        cache->CacheTypeInfo(lcid, guid, *ppTInfo);
+    return found;
+}
+
+CTypeLibCache* COleControl::GetTypeLibCache()
+{
+    return nullptr;
 }
 
 STDMETHODIMP COleControl::GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo)

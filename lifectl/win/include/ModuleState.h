@@ -4,6 +4,8 @@
 // and locks, and its type-library cache. Each export makes its module's record
 // the current one for the calling thread while it runs.
 #include "WinPlatform.h"
+// The cache is platform-free and shared with the Linux framework.
+#include "../../framework/TypeLibCache.h"
 
 class COleObjectFactory;
 
@@ -12,7 +14,7 @@ struct AFX_MODULE_STATE {
     COleObjectFactory* m_pFactoryFirst = nullptr; // the module's factories, newest first
     LONG m_nObjectCount = 0;
     LONG m_nLockCount = 0;
-    ITypeLib* m_pTypeLibCache = nullptr; // the loaded type library, kept until the module goes
+    CTypeLibCache m_typeLibCache; // the loaded type library, kept until the module goes
 };
 
 AFX_MODULE_STATE* AfxGetModuleState();
@@ -23,9 +25,8 @@ HINSTANCE AfxGetResourceHandle();
 void AfxOleLockApp();
 void AfxOleUnlockApp();
 bool AfxOleCanExitApp();
-// The module's type library id, version and locale, loaded once through
-// LoadRegTypeLib and kept in the module's cache; the caller gets its own reference.
-HRESULT AfxGetTypeLibCache(REFGUID tlid, WORD major, WORD minor, LCID lcid, ITypeLib** ppTypeLib);
+// The current module's cache for its type library, or null for another library.
+CTypeLibCache* AfxGetTypeLibCache(const GUID* pTypeLibID);
 void AfxReleaseTypeLibCache();
 
 // Makes a module state current for a scope and restores the previous one on

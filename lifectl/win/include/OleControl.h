@@ -109,6 +109,8 @@ protected:
 
     // The overridable operations, under the framework's names.
     virtual UINT GetTypeInfoCount() = 0;
+    // Where the type library is kept once loaded; without a cache every request loads it.
+    virtual CTypeLibCache* GetTypeLibCache();
     virtual HRESULT GetTypeLib(LCID lcid, ITypeLib** ppTypeLib) = 0;
     virtual const AFX_MSGMAP& GetMessageMap() const = 0;
     virtual const AFX_DISPMAP& GetDispatchMap() const = 0;

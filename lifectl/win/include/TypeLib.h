@@ -1,0 +1,3 @@
+#pragma once
+// Type libraries and type information are the platform's own.
+#include "WinPlatform.h"
