@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation poppler-utils xxd
   xvfb xauth imagemagick
+  locales
 )
 
 missing=()

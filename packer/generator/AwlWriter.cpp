@@ -174,10 +174,9 @@ void AwlWriter::WriteContentBlock(const PlannedEntry& e, const unsigned char* by
     const char* hex = kTables.hex2.data();
     const char* comment = kTables.comment.data();
     const DwordLineStarts& starts = DwordLineStarts::Get();
-    const int32_t linesPerReport = progress ? std::min(progress->LinesPerReport(), d) : d;
-    for (int32_t first = 1; first <= d; first += linesPerReport) {
-        if (progress) progress->BeforeDwordLine(4 * (first - 1));
-        const int32_t last = std::min(d, first + linesPerReport - 1);
+    for (int32_t first = 1, last = 0; first <= d; first = last + 1) {
+        const int32_t lines = progress ? std::clamp(progress->BeforeDwordLine(4 * (first - 1)), 1, d) : d;
+        last = std::min(d, first + lines - 1);
         for (int32_t k = first; k <= last; ++k) {
             if (buf_.size() - used_ < kLineRoom) Flush();
             const unsigned char* b = bytes + 4 * (k - 1);

@@ -4,7 +4,6 @@
 
 #include "BlockPlan.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,18 +13,14 @@ namespace lumafold {
 // The two progress points of a run.
 class WriteProgress {
 public:
-    // linesPerReport: DW lines 1, 1 + n, 1 + 2n, ... of a block are reported;
-    // whoever only looks now and then need not hear of every line.
-    explicit WriteProgress(int32_t linesPerReport = 1) : linesPerReport_(std::max(1, linesPerReport)) {}
     virtual ~WriteProgress() = default;
     // At the start of each content data block.
     virtual void BlockStarted(const PlannedEntry& entry) = 0;
     // Before DW line k: 4 * (k - 1), the bytes already written as DW lines.
-    virtual void BeforeDwordLine(int32_t bytesDone) = 0;
-    int32_t LinesPerReport() const { return linesPerReport_; }
-
-private:
-    int32_t linesPerReport_;
+    // Returns how many lines to write before the next report (below one
+    // counts as one), so that whoever only looks now and then need not hear
+    // of every line; a new block is reported from its first line again.
+    virtual int32_t BeforeDwordLine(int32_t bytesDone) = 0;
 };
 
 // A failed write: which file, and the system's reason.

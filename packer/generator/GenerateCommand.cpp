@@ -5,15 +5,16 @@
 #include "Planner.h"
 #include "TitleText.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace lumafold {
 namespace {
 
-// The DW lines between two progress reports, a few microseconds of writing:
-// each report looks at the clock, which on every line would cost more than
-// the line itself.
-constexpr int32_t kLinesPerReport = 512;
+// The most DW lines between two progress reports, a few microseconds of
+// writing: each report looks at the clock, which on every line would cost
+// more than the line itself.
+constexpr int64_t kMaxLinesPerReport = 512;
 
 // The suggestion of the dialog: the AWL source, else the project file less
 // its extension, else the program's own directory.
@@ -24,9 +25,7 @@ void Suggest(const ProjectContext& ctx, FileDialog& d) {
         d.FileName = prj.awlFile;
     } else if (!prj.projectDir.empty() && !prj.projectFile.empty()) {
         d.InitDir = prj.projectDir;
-        const std::string& f = prj.projectFile;
-        // A name of four characters or fewer would lose everything.
-        d.FileName = f.size() > 4 ? f.substr(0, f.size() - 4) : f;
+        d.FileName = AwlFileNameFor(prj.projectFile);
     } else {
         d.InitDir = ctx.programDir;
         d.FileName.clear();
@@ -35,24 +34,42 @@ void Suggest(const ProjectContext& ctx, FileDialog& d) {
 
 } // namespace
 
-// The writer's progress shown in Label2 and ProgressBar1.
+// The writer's progress shown in Label2 and ProgressBar1. The bar's value
+// is set on every report and the window repaints only within a report, so it
+// always shows the line being written; the reports come as often as the
+// window may process its events, by the pace of the lines so far.
 class GenerateCommand::Progress final : public WriteProgress {
 public:
-    explicit Progress(GenerateCommand& cmd) : WriteProgress(kLinesPerReport), cmd_(cmd) {}
+    explicit Progress(GenerateCommand& cmd) : cmd_(cmd), lastReport_(cmd.now_()) {}
     void BlockStarted(const PlannedEntry& entry) override {
         Elements& el = cmd_.ctx_.el;
         el.Label2 = entry.source;
         el.ProgressBar1Max = entry.length;
         el.ProgressBar1Value = 0;
-        cmd_.ProcessEvents(false);
+        cmd_.ProcessEvents(false, cmd_.now_());
     }
-    void BeforeDwordLine(int32_t bytesDone) override {
+    int32_t BeforeDwordLine(int32_t bytesDone) override {
         cmd_.ctx_.el.ProgressBar1Value = bytesDone;
-        cmd_.ProcessEvents(false);
+        const int64_t now = cmd_.now_();
+        cmd_.ProcessEvents(false, now);
+        return NextReport(now);
     }
 
 private:
+    // The lines the writer will manage, at the pace of the last report's
+    // lines, until the window may process its events again.
+    int32_t NextReport(int64_t now) {
+        const int64_t elapsed = now - lastReport_;
+        lastReport_ = now;
+        const int64_t remaining = std::max<int64_t>(1, cmd_.lastEvents_ + kEventInterval - now);
+        const int64_t lines = elapsed <= 0 ? kMaxLinesPerReport : lines_ * remaining / elapsed;
+        lines_ = std::clamp<int64_t>(lines, 1, kMaxLinesPerReport);
+        return static_cast<int32_t>(lines_);
+    }
+
     GenerateCommand& cmd_;
+    int64_t lastReport_;
+    int64_t lines_ = 1;
 };
 
 GenerateCommand::GenerateCommand(ProjectContext& ctx, Millis now) : ctx_(ctx), now_(std::move(now)) {}
@@ -85,8 +102,7 @@ Message GenerateCommand::FailureMessage(const WriteFailure& f) {
     return Message{what + f.reason + " \r\nNo source generated", Buttons::OK, Icon::Error, "Can't generate", false};
 }
 
-void GenerateCommand::ProcessEvents(bool force) {
-    const int64_t now = now_();
+void GenerateCommand::ProcessEvents(bool force, int64_t now) {
     if (!force && eventsDone_ && now - lastEvents_ < kEventInterval) return;
     lastEvents_ = now;
     eventsDone_ = true;
@@ -125,7 +141,7 @@ void GenerateCommand::Run() {
     Elements& el = ctx_.el;
     el.Label2.clear();
     el.ProgressBar1Value = 0;
-    ProcessEvents(true);
+    ProcessEvents(true, now_());
     if (!WriteSource(*plan, path)) return;
 
     ctx_.hooks.RefreshFileList();

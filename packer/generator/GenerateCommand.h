@@ -37,8 +37,8 @@ private:
     class Progress;
     void Record(const std::string& path);
     bool WriteSource(const BlockPlan& plan, const std::string& path);
-    // force: whatever the clock says.
-    void ProcessEvents(bool force);
+    // force: whatever the clock says; now: the clock's reading.
+    void ProcessEvents(bool force, int64_t now);
 
     ProjectContext& ctx_;
     Millis now_;

@@ -21,6 +21,11 @@ std::string GetPath(const std::string& path);
 // GetPath already ends in one ("/" stays "/").
 std::string DirectorySetting(const std::string& path);
 
+// The AWL file name a project file's name suggests: the name less its last
+// four characters (its extension: site.F2D gives site). Characters, not bytes,
+// since names are UTF-8; a name of fewer than four has no extension to drop.
+std::string AwlFileNameFor(const std::string& projectFileName);
+
 // directory + separator (unless it already ends in one) + name.
 std::string JoinPath(const std::string& directory, const std::string& name);
 

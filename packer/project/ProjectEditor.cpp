@@ -16,6 +16,13 @@ namespace {
 
 constexpr const char* kCantAdd = "Can't add";
 
+// The position of the first selected entry, 0 when none is selected.
+int FirstSelected(const FileList& files) {
+    for (int pos = 1; pos <= files.Count(); ++pos)
+        if (files.At(pos).selected) return pos;
+    return 0;
+}
+
 void ShowError(Prompter& p, const std::string& text) { Ask(p, text, Buttons::OK, Icon::Error, kCantAdd); }
 
 } // namespace
@@ -103,12 +110,11 @@ void ProjectEditor::cmdRemove_Click() {
     FileList& files = ctx_.project.files;
     // Handle the first selected entry until none is left: removing the four
     // sites at once may take entries before the one being handled, and a
-    // position-based walk would then pass over a selected entry. Every round
-    // removes at least the handled entry's match, so the walk ends.
-    for (int guard = files.Count(); guard >= 0; --guard) {
-        int pos = 1;
-        while (pos <= files.Count() && !files.At(pos).selected) ++pos;
-        if (pos > files.Count()) break;
+    // position-based walk would then pass over a selected entry. The lookup
+    // by the handled entry's own name always finds an entry, so every round
+    // shortens the list; a round that took nothing out ends the walk.
+    for (int pos = FirstSelected(files); pos > 0; pos = FirstSelected(files)) {
+        const int before = files.Count();
         const std::string name = files.At(pos).name;
         ctx_.project.modified = true;
         if (IsSiteName(name)) {
@@ -117,6 +123,7 @@ void ProjectEditor::cmdRemove_Click() {
         } else {
             RemoveFile(name);
         }
+        if (files.Count() >= before) break;
     }
     if (files.Empty()) ctx_.el.cmdRemove = false;
 }

@@ -17,22 +17,6 @@ void ShowError(Prompter& p, const std::string& text, const std::string& title) {
     Ask(p, text, Buttons::OK, Icon::Error, title);
 }
 
-size_t CharCount(const std::string& utf8) {
-    size_t n = 0;
-    for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
-    return n;
-}
-
-// The text less its last count characters (not bytes: a name is UTF-8).
-std::string DropLastChars(const std::string& utf8, size_t count) {
-    size_t end = utf8.size();
-    while (count > 0 && end > 0) {
-        --end;
-        if ((static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80) --count;
-    }
-    return utf8.substr(0, end);
-}
-
 } // namespace
 
 FileDialog ProjectStore::ProjectDialog(FileDialog::Kind kind) const {
@@ -107,12 +91,6 @@ void ProjectStore::Open() {
     if (title.empty()) return;
     LoadProject(title, path.substr(0, path.size() - title.size()));
     ctx_.project.modified = false;
-}
-
-std::string ProjectStore::AwlFileNameFor(const std::string& projectFileName) {
-    // A name too short to carry an extension has none to drop.
-    if (CharCount(projectFileName) < 4) return projectFileName;
-    return DropLastChars(projectFileName, 4);
 }
 
 void ProjectStore::LoadProject(const std::string& fileName, const std::string& directory) {

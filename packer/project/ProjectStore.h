@@ -33,9 +33,6 @@ public:
     // The common dialog as the Save-as and Open forms set it up.
     FileDialog ProjectDialog(FileDialog::Kind kind) const;
 
-    // The AWL file name a project file's name suggests (site.F2D gives site).
-    static std::string AwlFileNameFor(const std::string& projectFileName);
-
 private:
     bool OfferAccepted();
     bool WriteTo(const std::string& path);

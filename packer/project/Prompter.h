@@ -25,6 +25,7 @@ struct Message {
 namespace dlg {
 inline constexpr uint32_t OverwritePrompt = 2;
 inline constexpr uint32_t HideReadOnly = 4;
+inline constexpr uint32_t FileMustExist = 4096;
 inline constexpr uint32_t CreatePrompt = 8192;
 inline constexpr uint32_t NoReadOnlyReturn = 32768;
 inline constexpr uint32_t LongNames = 2097152;

@@ -47,8 +47,9 @@ public:
     void SetListSelection(const std::vector<int>& positions);
 
     // The project file's commands (WorkbenchFile.cpp).
-    // offerOnly false: ask "Save ...?" first when modified; saveAs: the dialog.
-    void SaveProject(bool save, bool saveAs);
+    // withoutAsking false: the offer to save, which asks "Save ...?" and does
+    // nothing for an unmodified project. saveAs: the Save-as dialog always.
+    void SaveProject(bool withoutAsking, bool saveAs);
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();

@@ -5,7 +5,9 @@
 
 namespace lumafold {
 
-void Workbench::SaveProject(bool save, bool saveAs) { ProjectStore(ctx_, editor_).SaveProject(save, saveAs); }
+void Workbench::SaveProject(bool withoutAsking, bool saveAs) {
+    ProjectStore(ctx_, editor_).SaveProject(withoutAsking, saveAs);
+}
 
 void Workbench::mnuOpen_Click() {
     if (busy_) return;

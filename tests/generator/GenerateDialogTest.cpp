@@ -2,6 +2,8 @@
 // extension, else the program's own directory.
 #include "GenerateCommand.h"
 #include "GeneratorFixture.h"
+#include "ProjectEditor.h"
+#include "ProjectStore.h"
 
 namespace lumafold::test {
 namespace {
@@ -39,10 +41,27 @@ INSTANTIATE_TEST_SUITE_P(
         SuggestionCase{"ProjectLessExtension", "", "", "/prj/", "shop.F2D", "/prj/", "shop"},
         SuggestionCase{"AwlDirWithoutNameFallsToProject", "/out/", "", "/prj/", "shop.F2D", "/prj/", "shop"},
         SuggestionCase{"AwlNameWithoutDirFallsToProject", "", "x.AWL", "/prj/", "shop.F2D", "/prj/", "shop"},
-        SuggestionCase{"ShortProjectNameKept", "", "", "/prj/", "a.F2", "/prj/", "a.F2"},
+        SuggestionCase{"FourCharactersAreAllExtension", "", "", "/prj/", "a.F2", "/prj/", ""},
+        SuggestionCase{"ShorterNameKept", "", "", "/prj/", "a.F", "/prj/", "a.F"},
+        SuggestionCase{"CharactersNotBytes", "", "", "/prj/", "plan.\xC3\x9C" "BR", "/prj/", "plan"},
         SuggestionCase{"NeitherGivesProgramDir", "", "", "", "", "/opt/lumafold/", ""},
         SuggestionCase{"ProjectDirWithoutNameGivesProgramDir", "", "", "/prj/", "", "/opt/lumafold/", ""}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// Opening a project and generating from it derive the AWL name by one rule:
+// the name loading records is the name the dialog then suggests.
+TEST_F(GeneratorTest, OpenedProjectAndGenerateSuggestTheSameName) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"site.F2D", "site"}, {"a.F2", ""}, {"ab", "ab"}, {"\xC3\xA9t\xC3\xA9.F\xC3\xB8\xC3\xB8", "\xC3\xA9t\xC3\xA9"}};
+    for (const auto& [name, awl] : cases) {
+        ProjectEditor editor(ctx);
+        ProjectStore(ctx, editor).LoadProject(name, dir.Path() + "/");  // no such file: an empty project
+        EXPECT_EQ(ctx.project.awlFile, awl) << name;
+        const FileDialog d = GenerateCommand::SaveDialog(ctx);
+        EXPECT_EQ(d.InitDir, dir.Path() + "/") << name;
+        EXPECT_EQ(d.FileName, awl) << name;
+    }
+}
 
 } // namespace
 } // namespace lumafold::test

@@ -45,6 +45,45 @@ TEST_F(GenerateEventsTest, AtMostOncePerInterval) {
     EXPECT_TRUE(insideBlock);
 }
 
+// A window that may repaint before every line sees every value of the bar,
+// each the bytes before the line being written, from the first line of a
+// small block to the last line of the largest.
+TEST_F(GenerateEventsTest, WhenTheWindowIsDueAtEveryLineItSeesEveryLine) {
+    dir.WriteSized("small.gif", 9);
+    AddEntry("small.gif", dir.Path());
+    dir.WriteSized("large.gif", 32767);
+    AddEntry("large.gif", dir.Path());
+    RunWithClock(GenerateCommand::kEventInterval);
+    std::vector<int32_t> small, large;
+    for (const Seen& s : seen) {
+        if (s.label == dir.File("small.gif")) small.push_back(s.value);
+        if (s.label == dir.File("large.gif")) large.push_back(s.value);
+    }
+    EXPECT_EQ(small, (std::vector<int32_t>{0, 0, 4}));  // the block's start, DW lines 1 and 2
+    std::vector<int32_t> every = {0};
+    for (int32_t bytes = 0; bytes <= 32760; bytes += 4) every.push_back(bytes);
+    EXPECT_EQ(large, every);
+}
+
+// A writer slowed down to five lines a millisecond (a stalled disk) is looked
+// at more often, so that the window is let repaint when it is due, not some
+// hundred lines later.
+TEST_F(GenerateEventsTest, ASlowWriterIsLookedAtWhenTheWindowIsDue) {
+    dir.WriteSized("a.gif", 32767);
+    AddEntry("a.gif", dir.Path());
+    prompter.AnswerFileDialog(FileChoice{dir.File("out.AWL"), "out.AWL"}).AnswerMessage(Answer::OK);
+    // The bar holds the bytes before the line about to be written.
+    GenerateCommand(ctx, [this] { return ms = 1000 + ctx.el.ProgressBar1Value / 4 / 5; }).Run();
+    ASSERT_EQ(ctx.el.Label2, "Source generated");
+    ASSERT_GE(seen.size(), 40u);
+    // After the first look at the pace, every event comes on time.
+    for (size_t i = 3; i < seen.size(); ++i) {
+        const int64_t gap = seen[i].ms - seen[i - 1].ms;
+        EXPECT_GE(gap, GenerateCommand::kEventInterval) << "event " << i;
+        EXPECT_LE(gap, GenerateCommand::kEventInterval + 1) << "event " << i;
+    }
+}
+
 TEST_F(GenerateEventsTest, NoEventsWhileNoTimePasses) {
     dir.WriteSized("a.gif", 32767);
     AddEntry("a.gif", dir.Path());

@@ -8,15 +8,20 @@
 namespace lumafold::test {
 namespace {
 
-// Everything reported, in order: a block start as -1, a DW line as its bytesDone.
+// Everything reported, in order: a block start as -1, a DW line as its
+// bytesDone. It asks to hear of every n-th line.
 class RecordingProgress final : public WriteProgress {
 public:
-    explicit RecordingProgress(int32_t linesPerReport) : WriteProgress(linesPerReport) {}
+    explicit RecordingProgress(int32_t linesPerReport) : linesPerReport_(linesPerReport) {}
     void BlockStarted(const PlannedEntry& entry) override {
         started.push_back(entry.source);
         reports.push_back(-1);
     }
-    void BeforeDwordLine(int32_t bytesDone) override { reports.push_back(bytesDone); }
+    int32_t BeforeDwordLine(int32_t bytesDone) override {
+        reports.push_back(bytesDone);
+        return linesPerReport_;
+    }
+    int32_t linesPerReport_;
     std::vector<std::string> started;
     std::vector<int32_t> reports;
 };

@@ -2,6 +2,7 @@
 // Save, Save as, Open, the failures of a save, and every stored entry coming
 // back through AddFile.
 #include "EditorFixture.h"
+#include "Paths.h"
 #include "ProjectStore.h"
 #include "SameBytes.h"
 #include "UnprivilegedScope.h"
@@ -348,7 +349,7 @@ TEST_F(Store, TheAWLFileNameIsTheProjectNameLessItsExtension) {
         {"abc", "abc"},       {"\xC3\xA9t\xC3\xA9.F2D", "\xC3\xA9t\xC3\xA9"},  // characters, not bytes
         {"\xC3\xA9" "abcd", "\xC3\xA9"},
     };
-    for (const auto& [file, awl] : cases) EXPECT_EQ(ProjectStore::AwlFileNameFor(file), awl) << file;
+    for (const auto& [file, awl] : cases) EXPECT_EQ(AwlFileNameFor(file), awl) << file;
 }
 
 TEST_F(Store, ABadIndexDBIsReportedAndLeavesTheDefault) {

@@ -1,12 +1,32 @@
 #include "FileListBox.h"
 
 #include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSet>
+
+#include <algorithm>
 
 namespace lumafold {
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void FileListBox::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    emit UserSelected();
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+    auto rows = [this] {
+        QModelIndexList rows = selectedIndexes();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    const QModelIndexList before = rows();
+    QListWidget::keyPressEvent(event);
+    if (rows() != before) emit UserSelected();
 }
 
 void FileListBox::SetDirectory(const QString& dir) {

@@ -19,6 +19,15 @@ public:
     // Lists the directory again, keeping the selection of rows still there.
     void Reread();
 
+signals:
+    // The user pressed a mouse button in the list, on a row or below the
+    // last one, or changed the selection from the keyboard.
+    void UserSelected();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString dir_;
     FilterPattern pattern_;

@@ -151,7 +151,7 @@ void GUI::Connect() {
     });
     connect(Combo1_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { Run([this, text] { wb_.Editor().SetFilterText(text.toStdString()); }); });
-    connect(filList_, &QListWidget::itemPressed, this, [this] { Run([this] { wb_.El().cmdAdd = true; }); });
+    connect(filList_, &FileListBox::UserSelected, this, [this] { Run([this] { wb_.El().cmdAdd = true; }); });
     connect(filList_, &QListWidget::itemDoubleClicked, this, [this] {
         Run([this] {
             wb_.El().cmdAdd = true;
@@ -162,11 +162,13 @@ void GUI::Connect() {
             [this](QTreeWidgetItem* item) { OpenDirectory(dirTree_->PathOf(item)); });
     connect(dirTree_, &DirTree::PathChanged, this, [this](const QString& path) {
         Run([this, path] {
+            SelectDriveOf(path);
             filList_->SetDirectory(path);
             wb_.El().cmdAdd = false;
         });
     });
-    connect(drvDrive_, &QComboBox::activated, this, &GUI::DriveChosen);
+    // Only a change of drive acts: picking the drive already shown raises nothing.
+    connect(drvDrive_, &QComboBox::currentIndexChanged, this, &GUI::DriveChosen);
     drvDrive_->installEventFilter(this);
     connect(MaskEdBox1_, &IndexDBField::Entered, this, [this] {
         wb_.El().MaskEdBox1 = MaskEdBox1_->FieldText().toStdString();
@@ -196,11 +198,17 @@ bool GUI::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GUI::DriveChosen(int index) {
+    if (index < 0) return;
     const std::string chosen = drvDrive_->itemText(index).toStdString();
     const std::string shown = drives_->Choose(chosen);
+    if (shown == chosen) {
+        if (DirectoryReadable(chosen)) dirTree_->SetPath(Q(chosen));
+        return;
+    }
+    // Back on the last valid drive: the tree never left it and keeps its
+    // directory.
     const QSignalBlocker block(drvDrive_);
     drvDrive_->setCurrentText(Q(shown));
-    if (DirectoryReadable(shown)) dirTree_->SetPath(Q(shown));
 }
 
 void GUI::SelectDriveOf(const QString& dir) {

@@ -40,10 +40,9 @@ QStringList DialogNameFilters(const std::string& filter) {
     const QStringList parts = Q(filter).split('|');
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i].trimmed();
-        // A description that shows its pattern in brackets keeps it for the eye;
-        // Qt reads the patterns from the last bracket pair, so one is added.
-        out << description + " (" + QtPatterns(parts[i + 1]) + ")";
+        // Qt reads the patterns from the last bracket pair, so one is added;
+        // the dialog hides that pair again and shows the description as given.
+        out << parts[i].trimmed() + " (" + QtPatterns(parts[i + 1]) + ")";
     }
     return out;
 }
@@ -74,7 +73,7 @@ bool QtPrompter::Refused(const FileDialog& d, const QString& path) {
             Buttons::OK, Icon::Error, d.DialogTitle);
         return true;
     }
-    if (d.kind == FileDialog::Kind::Save && (d.Flags & dlg::CreatePrompt) && !info.exists())
+    if ((d.Flags & dlg::CreatePrompt) && !info.exists())
         return Ask(*this, path.toStdString() + "\r\nThis file doesn't exist.\r\nCreate the file?", Buttons::YesNo,
                    Icon::Question, d.DialogTitle) == Answer::No;
     return false;
@@ -86,8 +85,10 @@ std::optional<FileChoice> QtPrompter::ShowFileDialog(const FileDialog& d) {
     box.setOption(QFileDialog::DontUseNativeDialog);
     const bool save = d.kind == FileDialog::Kind::Save;
     box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Only a dialog that insists on an existing file refuses a typed new name.
+    box.setFileMode(d.Flags & dlg::FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     box.setOption(QFileDialog::DontConfirmOverwrite, !(d.Flags & dlg::OverwritePrompt));
+    box.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = DialogNameFilters(d.Filter);
     box.setNameFilters(filters);
     if (d.FilterIndex >= 1 && d.FilterIndex <= filters.size()) box.selectNameFilter(filters[d.FilterIndex - 1]);

@@ -7,9 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -106,8 +111,8 @@ TEST(FileDialogTest, HonoursFilterIndexExtensionAndStartDirectoryAndCancels) {
         d->reject();
     });
     EXPECT_FALSE(prompter.ShowFileDialog(ProjectSaveDialog(dir.Path())));
-    EXPECT_EQ(filters, QStringList({"All Files (*.*) (*)", "Lumafold Project (*.F2D) (*.F2D *.f2d)"}));
-    EXPECT_EQ(selected, filters.value(1));
+    ASSERT_EQ(filters.size(), 2);
+    EXPECT_EQ(selected, "Lumafold Project (*.F2D)");
     EXPECT_EQ(suffix, "F2D");
     EXPECT_EQ(title, "Save project as");
     EXPECT_EQ(start.toStdString(), dir.Path());
@@ -131,6 +136,123 @@ TEST(FileDialogTest, NewFileIsCreatedOnlyAfterTheCreatePrompt) {
     EXPECT_EQ(choice->FileTitle, "site.F2D");
     EXPECT_EQ(asked.toStdString(), dir.File("site.F2D") + "\nThis file doesn't exist.\nCreate the file?");
 }
+
+FileDialog ProjectOpenDialog(const std::string& dir, uint32_t flags = dlg::OpenFlags) {
+    FileDialog d = ProjectSaveDialog(dir);
+    d.kind = FileDialog::Kind::Open;
+    d.DialogTitle = "Open project";
+    d.Flags = flags;
+    return d;
+}
+
+// The names the dialog's file view shows, once its directory has been read
+// (the view fills in from a background listing).
+QStringList ShownFiles(QFileDialog* d, int expected) {
+    auto* view = d->findChild<QListView*>("listView");
+    if (!view) return {"no file view"};
+    QElapsedTimer waited;
+    waited.start();
+    QStringList names;
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        names.clear();
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row)
+            names << view->model()->index(row, 0, root).data().toString();
+    } while (names.size() != expected && waited.elapsed() < 5000);
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+TEST(FileDialogTest, FilterEntriesReadAsTheCallerWritesThemAndMatchAsTheySay) {
+    TempDir dir;
+    for (const char* name : {"Makefile", "a.F2D", "b.f2d", "c.txt"}) dir.Write(name, "x");
+    QtPrompter prompter;
+    QStringList entries, projects, all;
+    QString current;
+    WhenShown<QFileDialog>([&](QFileDialog* d) {
+        auto* types = d->findChild<QComboBox*>("fileTypeCombo");
+        if (types) {
+            for (int i = 0; i < types->count(); ++i) entries << types->itemText(i);
+            current = types->currentText();
+        }
+        projects = ShownFiles(d, 2);
+        if (types) {
+            types->setFocus();
+            QTest::keyClick(types, Qt::Key_Up);  // to the first entry, as the user picks it
+        }
+        all = ShownFiles(d, 4);
+        d->reject();
+    });
+    EXPECT_FALSE(prompter.ShowFileDialog(ProjectOpenDialog(dir.Path())));
+    EXPECT_EQ(entries, QStringList({"All Files (*.*)", "Lumafold Project (*.F2D)"}));
+    EXPECT_EQ(current, "Lumafold Project (*.F2D)");
+    EXPECT_EQ(projects, QStringList({"a.F2D", "b.f2d"}));
+    EXPECT_EQ(all, QStringList({"a.F2D", "b.f2d", "c.txt", "Makefile"}));
+}
+
+TEST(FileDialogTest, AwlSourceEntriesReadAsWritten) {
+    TempDir dir;
+    QtPrompter prompter;
+    QStringList entries;
+    WhenShown<QFileDialog>([&](QFileDialog* d) {
+        if (auto* types = d->findChild<QComboBox*>("fileTypeCombo"))
+            for (int i = 0; i < types->count(); ++i) entries << types->itemText(i);
+        d->reject();
+    });
+    FileDialog awl = ProjectSaveDialog(dir.Path());
+    awl.DialogTitle = "Save AWL source file";
+    awl.Filter = "All Files (*.*)|*.*|AWL Source (*.AWL)|*.AWL";
+    awl.DefaultExt = ".AWL";
+    EXPECT_FALSE(prompter.ShowFileDialog(awl));
+    EXPECT_EQ(entries, QStringList({"All Files (*.*)", "AWL Source (*.AWL)"}));
+}
+
+// A name typed into the Open dialog that names no file: the project dialog
+// takes it (Open then starts a new project under it); a dialog that insists
+// on an existing file keeps refusing it.
+struct TypedNameCase {
+    const char* label;
+    uint32_t flags;
+    bool taken;
+};
+
+void PrintTo(const TypedNameCase& c, std::ostream* os) { *os << c.label; }
+
+class TypedNameTest : public ::testing::TestWithParam<TypedNameCase> {};
+
+TEST_P(TypedNameTest, NameOfNoFile) {
+    TempDir dir;
+    QtPrompter prompter;
+    QString refusal;
+    WhenShown<QFileDialog>([&](QFileDialog* d) {
+        WhenShown<QMessageBox>([&, d](QMessageBox* box) {
+            refusal = box->text();
+            box->accept();
+            QTimer::singleShot(0, d, &QDialog::reject);
+        });
+        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+        if (!name) return d->reject();
+        name->clear();
+        QTest::keyClicks(name, "newproj");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    const auto choice = prompter.ShowFileDialog(ProjectOpenDialog(dir.Path(), GetParam().flags));
+    if (GetParam().taken) {
+        ASSERT_TRUE(choice) << refusal.toStdString();
+        EXPECT_EQ(choice->FileName, dir.File("newproj.F2D"));
+        EXPECT_EQ(choice->FileTitle, "newproj.F2D");
+        EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
+    } else {
+        EXPECT_FALSE(choice);
+        EXPECT_FALSE(refusal.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, TypedNameTest,
+                         ::testing::Values(TypedNameCase{"ProjectOpenTakesIt", dlg::OpenFlags, true},
+                                           TypedNameCase{"MustExistRefusesIt", dlg::OpenFlags | dlg::FileMustExist, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
 } // namespace lumafold::test
