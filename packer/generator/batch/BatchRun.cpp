@@ -143,7 +143,9 @@ private:
         if (!prj.awlDir.empty() && prj.awlFile.empty())
             Warning("the project's AWLSource " + prj.awlDir + " names no file; the project's name is taken");
         const FileDialog suggestion = GenerateCommand::SaveDialog(ctx_);
-        std::string path = JoinPath(suggestion.InitDir, suggestion.FileName);
+        // A project name that is all extension suggests no name; its whole name serves.
+        const std::string name = suggestion.FileName.empty() ? prj.projectFile : suggestion.FileName;
+        std::string path = JoinPath(suggestion.InitDir, name);
         if (GetFileName(path).find('.') == std::string::npos) path += ".AWL";
         return path;
     }

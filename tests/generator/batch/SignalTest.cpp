@@ -43,7 +43,7 @@ public:
     void BlockStarted(const PlannedEntry&) override {
         if (signal_ != 0) ::raise(signal_);
     }
-    void BeforeDwordLine(int32_t) override {}
+    int32_t BeforeDwordLine(int32_t) override { return 1; }
 
 private:
     int signal_;
