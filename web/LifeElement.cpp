@@ -1,6 +1,5 @@
 // The entry points the <cellora-life> element calls: one Life board per
-// element, painted as the control paints it and handed over as RGBA pixels.
-#include "Bitmap.h"
+// element, drawn as the control draws it and handed over as RGBA pixels.
 #include "DeviceContext.h"
 #include "LifeBoard.h"
 
@@ -11,80 +10,74 @@
 #define CELLORA_EXPORT(name) extern "C" __attribute__((export_name(name)))
 
 namespace {
-// One buffer serves every board: the page has one thread and each picture is
-// copied into its canvas before the next paint starts.
-std::vector<std::uint8_t> g_rgba;
+struct ElementBoard {
+    CLifeBoard board;
+    std::vector<std::uint8_t> rgba;
+};
 
-// The control's painting procedure: a memory context with a bitmap of the
-// picture's size, the board drawn into it.
-void PaintRgba(const CLifeBoard& board)
+// The board draws on a device context over a raster, as it draws in the
+// control's memory bitmap; the raster's RGB rows become the canvas's RGBA.
+void PaintRgba(ElementBoard& element)
 {
-    const int width = board.GetPictureWidth();
-    const int height = board.GetPictureHeight();
-    CDC memDC;
-    memDC.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(nullptr, width, height);
-    memDC.SelectObject(&bitmap);
-    board.Draw(memDC);
-    const std::uint8_t* rgb = bitmap.GetRaster()->Bytes();
-    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    g_rgba.resize(pixels * 4);
+    Raster picture(element.board.GetPictureWidth(), element.board.GetPictureHeight());
+    CDC dc(picture);
+    element.board.Draw(dc);
+    const std::uint8_t* rgb = picture.Bytes();
+    const std::size_t pixels = static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height());
+    element.rgba.resize(pixels * 4);
     for (std::size_t i = 0; i < pixels; ++i) {
-        g_rgba[i * 4] = rgb[i * 3];
-        g_rgba[i * 4 + 1] = rgb[i * 3 + 1];
-        g_rgba[i * 4 + 2] = rgb[i * 3 + 2];
-        g_rgba[i * 4 + 3] = 0xFF;
+        element.rgba[i * 4] = rgb[i * 3];
+        element.rgba[i * 4 + 1] = rgb[i * 3 + 1];
+        element.rgba[i * 4 + 2] = rgb[i * 3 + 2];
+        element.rgba[i * 4 + 3] = 0xFF;
     }
-    memDC.DeleteDC();
-    bitmap.DeleteObject();
 }
 }
 
-CELLORA_EXPORT("cellora_board_new") CLifeBoard* cellora_board_new()
+CELLORA_EXPORT("cellora_board_new") ElementBoard* cellora_board_new()
 {
-    return new CLifeBoard;
+    return new ElementBoard;
 }
 
-CELLORA_EXPORT("cellora_board_free") void cellora_board_free(CLifeBoard* board)
+CELLORA_EXPORT("cellora_board_free") void cellora_board_free(ElementBoard* element)
 {
-    delete board;
+    delete element;
 }
 
-CELLORA_EXPORT("cellora_board_next") void cellora_board_next(CLifeBoard* board)
+CELLORA_EXPORT("cellora_board_next") void cellora_board_next(ElementBoard* element)
 {
-    board->NextGeneration();
+    element->board.NextGeneration();
 }
 
 // A left press at a pixel of the picture; answers 1 when it flipped a cell.
-CELLORA_EXPORT("cellora_board_press") int cellora_board_press(CLifeBoard* board, int x, int y)
+CELLORA_EXPORT("cellora_board_press") int cellora_board_press(ElementBoard* element, int x, int y)
 {
-    const auto cell = board->CellOfPixel(x, y);
+    const auto cell = element->board.CellOfPixel(x, y);
     if (!cell)
         return 0;
-    board->ToggleCell(cell->column, cell->row);
+    element->board.ToggleCell(cell->column, cell->row);
     return 1;
 }
 
-CELLORA_EXPORT("cellora_board_generation") int cellora_board_generation(const CLifeBoard* board)
+CELLORA_EXPORT("cellora_board_generation") int cellora_board_generation(const ElementBoard* element)
 {
-    return static_cast<int>(board->GetGeneration());
+    return static_cast<int>(element->board.GetGeneration());
 }
 
-CELLORA_EXPORT("cellora_picture_width") int cellora_picture_width(const CLifeBoard* board)
+CELLORA_EXPORT("cellora_picture_width") int cellora_picture_width(const ElementBoard* element)
 {
-    return board->GetPictureWidth();
+    return element->board.GetPictureWidth();
 }
 
-CELLORA_EXPORT("cellora_picture_height") int cellora_picture_height(const CLifeBoard* board)
+CELLORA_EXPORT("cellora_picture_height") int cellora_picture_height(const ElementBoard* element)
 {
-    return board->GetPictureHeight();
+    return element->board.GetPictureHeight();
 }
 
-// Paints the board; answers the address of its width x height RGBA pixels,
-// valid until the next call into the module.
-CELLORA_EXPORT("cellora_board_paint") const std::uint8_t* cellora_board_paint(const CLifeBoard* board)
+// Draws the board; answers the address of its width x height RGBA pixels,
+// valid until the element's next paint.
+CELLORA_EXPORT("cellora_board_paint") const std::uint8_t* cellora_board_paint(ElementBoard* element)
 {
-    PaintRgba(*board);
-    return g_rgba.data();
+    PaintRgba(*element);
+    return element->rgba.data();
 }
