@@ -1,5 +1,6 @@
 #include "HostWindow.h"
 
+#include "ControlEmbedding.h"
 #include "Dispatch.h"
 #include "RegistryFile.h"
 
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -27,7 +29,6 @@ HostWindow::HostWindow(std::string serverPath, QWidget* parent)
     m_controlArea->setObjectName("ControlArea");
     m_controlArea->setFixedSize(320, 235);
     m_controls->setObjectName("lstControls");
-    m_controls->setMaximumWidth(260);
     m_status->setObjectName("lblStatus");
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
@@ -94,6 +95,17 @@ void HostWindow::RefreshControlList()
     }
     for (const RegisteredControl& c : RegisteredControls(*registry))
         m_controls->addItem(QString::fromStdString(c.typeName + " (" + c.progID + ")"));
+    FitControlList();
+}
+
+void HostWindow::FitControlList()
+{
+    // Wide enough for the longest name, so that no name is cut or scrolled.
+    int widest = m_controls->fontMetrics().horizontalAdvance("GameOfLife Control");
+    for (int i = 0; i < m_controls->count(); ++i)
+        widest = std::max(widest, m_controls->fontMetrics().horizontalAdvance(m_controls->item(i)->text()));
+    const int margins = 2 * m_controls->frameWidth() + 2 * m_controls->spacing() + 12;
+    m_controls->setMinimumWidth(widest + margins);
 }
 
 void HostWindow::RegisterServer(bool doRegister)
@@ -148,12 +160,12 @@ bool HostWindow::CreateControl(const std::string& progID)
         Fail("The control cannot be created: " + Code(hr) + QString::fromStdString(why));
         return false;
     }
-    IPersistPropertyBag* persist = nullptr;
-    if (SUCCEEDED(m_control->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)))) {
-        persist->InitNew();
-        persist->Release();
+    hr = EmbedControl(*m_control, m_site);
+    if (FAILED(hr)) {
+        ReleaseControl();
+        Fail("The control cannot be embedded: " + Code(hr));
+        return false;
     }
-    m_control->SetClientSite(&m_site);
     m_control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&m_dispatch));
     HWND hwnd = nullptr;
     if (SUCCEEDED(m_control->GetWindow(&hwnd)))

@@ -29,6 +29,7 @@ private:
     void BuildMenus();
     QWidget* BuildButtons();
     void RefreshControlList();
+    void FitControlList();
     void RegisterServer(bool doRegister);
     void GetSpeed();
     void SetSpeed();

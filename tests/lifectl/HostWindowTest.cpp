@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 
@@ -60,6 +61,22 @@ TEST_F(HostWindowTest, RegistersFindsCreatesAndRunsTheControl)
     window.ReleaseControl();
     server->actions().at(1)->trigger();
     EXPECT_EQ(window.findChild<QListWidget*>("lstControls")->count(), 0);
+}
+
+TEST_F(HostWindowTest, ControlListShowsEachNameWhole)
+{
+    HostWindow window(CELLORA_OCX_PATH);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QMenu*>("mnuServer")->actions().at(0)->trigger();
+    auto* list = window.findChild<QListWidget*>("lstControls");
+    ASSERT_EQ(list->count(), 1);
+    QApplication::processEvents();
+    const QString name = list->item(0)->text();
+    EXPECT_EQ(name, "GameOfLife Control (CELLORA.GameOfLifeCtrl.1)");
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(name), list->viewport()->width());
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    window.findChild<QMenu*>("mnuServer")->actions().at(1)->trigger();
 }
 
 } // namespace
