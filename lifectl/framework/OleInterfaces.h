@@ -21,6 +21,9 @@ constexpr IID IID_IPropertyPage = {0x6C1B7A10, 0x3E2F, 0x4C55, {0x9A, 0x01, 0x5D
 constexpr LONG OLEIVERB_PRIMARY = 0;
 constexpr LONG OLEIVERB_PROPERTIES = -7;
 
+// The control wants its site before it is initialised or loaded.
+constexpr DWORD OLEMISC_SETCLIENTSITEFIRST = 0x20000;
+
 struct OLEVERB {
     LONG lVerb;
     std::string name;
