@@ -3,6 +3,8 @@
 #include "Unknown.h"
 #include "Variant.h"
 
+#include <string>
+
 constexpr IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 constexpr WORD DISPATCH_METHOD = 0x1;
@@ -11,6 +13,14 @@ constexpr WORD DISPATCH_PROPERTYPUT = 0x4;
 constexpr DISPID DISPID_UNKNOWN = -1;
 constexpr DISPID DISPID_PROPERTYPUT = -3;
 constexpr DISPID DISPID_ABOUTBOX = -552;
+
+// What a member that failed with DISP_E_EXCEPTION tells its caller.
+struct EXCEPINFO {
+    WORD wCode = 0;
+    std::string bstrSource;
+    std::string bstrDescription;
+    HRESULT scode = 0;
+};
 
 struct DISPPARAMS {
     VARIANT* rgvarg = nullptr;
@@ -28,7 +38,7 @@ public:
     virtual HRESULT GetIDsOfNames(REFIID riid, const char* const* rgszNames, UINT cNames, LCID lcid,
                                   DISPID* rgDispId) = 0;
     virtual HRESULT Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
-                           VARIANT* pVarResult, void* pExcepInfo, UINT* puArgErr) = 0;
+                           VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) = 0;
 
 protected:
     ~IDispatch() = default;

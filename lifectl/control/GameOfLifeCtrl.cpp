@@ -3,6 +3,7 @@
 #include "CelloraIds.h"
 #include "CelloraResourceIds.h"
 #include "Dialog.h"
+#include "DispatchException.h"
 #include "TypeLibRegistry.h"
 #include "WindowApi.h"
 
@@ -113,7 +114,10 @@ void CGameOfLifeCtrl::StopLife()
 void CGameOfLifeCtrl::AboutBox()
 {
     CDialog dlgAbout(IDD_ABOUTBOX_GAMEOFLIFE, nullptr);
-    dlgAbout.DoModal();
+    // The dialog's result is not used; a box that cannot be shown at all is
+    // the caller's to know, not a quiet success.
+    if (dlgAbout.DoModal() == -1)
+        AfxThrowOleDispatchException(0, "The about box cannot be shown: there is no window to show it on.");
 }
 
 void CGameOfLifeCtrl::Repaint()

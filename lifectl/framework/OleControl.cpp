@@ -1,5 +1,6 @@
 #include "OleControl.h"
 
+#include "DispatchException.h"
 #include "WindowApi.h"
 
 #include <new>
@@ -146,7 +147,7 @@ HRESULT COleControl::GetIDsOfNames(REFIID /*riid*/, const char* const* rgszNames
 }
 
 HRESULT COleControl::Invoke(DISPID dispIdMember, REFIID /*riid*/, LCID /*lcid*/, WORD wFlags,
-                            DISPPARAMS* pDispParams, VARIANT* pVarResult, void* /*pExcepInfo*/, UINT* puArgErr)
+                            DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr)
 {
     const AFX_DISPMAP_ENTRY* entry = FindDispEntry(dispIdMember);
     if (entry == nullptr)
@@ -155,7 +156,15 @@ HRESULT COleControl::Invoke(DISPID dispIdMember, REFIID /*riid*/, LCID /*lcid*/,
         *puArgErr = 0;
     DISPPARAMS none;
     EntryScope scope(m_pModuleState, m_hWnd);
-    return Guarded([&] { return InvokeEntry(*entry, wFlags, pDispParams != nullptr ? pDispParams : &none, pVarResult); });
+    return Guarded([&] {
+        try {
+            return InvokeEntry(*entry, wFlags, pDispParams != nullptr ? pDispParams : &none, pVarResult);
+        } catch (const COleDispatchException& e) {
+            if (pExcepInfo != nullptr)
+                *pExcepInfo = EXCEPINFO{e.m_wCode, entry->name, e.what(), e.m_wCode == 0 ? E_FAIL : 0};
+            return DISP_E_EXCEPTION;
+        }
+    });
 }
 
 HRESULT COleControl::InvokeEntry(const AFX_DISPMAP_ENTRY& entry, WORD wFlags, DISPPARAMS* params, VARIANT* result)

@@ -25,7 +25,7 @@ public:
     HRESULT GetIDsOfNames(REFIID riid, const char* const* rgszNames, UINT cNames, LCID lcid,
                           DISPID* rgDispId) override;
     HRESULT Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
-                   VARIANT* pVarResult, void* pExcepInfo, UINT* puArgErr) override;
+                   VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
     HRESULT SetClientSite(IOleClientSite* pSite) override;
     HRESULT DoVerb(LONG iVerb) override;

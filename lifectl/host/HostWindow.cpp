@@ -194,8 +194,11 @@ HRESULT HostWindow::InvokeMethod(DISPID id)
         Fail("Create the control first.");
         return E_UNEXPECTED;
     }
-    const HRESULT hr = m_dispatch->Invoke(id, GUID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr);
-    if (FAILED(hr))
+    EXCEPINFO failure;
+    const HRESULT hr = m_dispatch->Invoke(id, GUID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, &failure, nullptr);
+    if (hr == DISP_E_EXCEPTION)
+        Fail(QString::fromStdString(failure.bstrDescription));
+    else if (FAILED(hr))
         Fail("The call failed: " + Code(hr));
     return hr;
 }

@@ -66,6 +66,26 @@ TEST_F(ControlDispatch, AboutBoxShowsDialogOneWhileTheBoardGoesOn)
     EXPECT_EQ(control->Board().GetGeneration(), 1);
 }
 
+// A container can rely on S_OK meaning that the box was shown and closed; a
+// box that cannot be shown is an exception with a description, never a quiet success.
+TEST_F(ControlDispatch, AboutBoxWithNoWindowToShowItOnFailsWithADescription)
+{
+    auto* alone = new CGameOfLifeCtrl;
+    EXCEPINFO failure;
+    EXPECT_EQ(alone->Invoke(DISPID_ABOUTBOX, GUID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, &failure, nullptr),
+              DISP_E_EXCEPTION);
+    EXPECT_EQ(failure.bstrSource, "AboutBox");
+    EXPECT_NE(failure.bstrDescription.find("The about box cannot be shown"), std::string::npos);
+    EXPECT_EQ(failure.scode, E_FAIL);
+    EXPECT_EQ(alone->Invoke(DISPID_ABOUTBOX, GUID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr),
+              DISP_E_EXCEPTION);
+    EXPECT_TRUE(windows.Dialogs().empty());
+    alone->Release();
+    // In its window the same call shows the box and succeeds.
+    EXPECT_EQ(Method(DISPID_ABOUTBOX), S_OK);
+    EXPECT_EQ(windows.Dialogs().size(), 1u);
+}
+
 TEST_F(ControlDispatch, PropertiesVerbAsksForThePage)
 {
     std::vector<OLEVERB> verbs;

@@ -3,6 +3,31 @@
 #include "OleControl.h"
 
 #include "ControlEntry.h"
+#include "DispatchException.h"
+
+#include <string>
+
+namespace {
+BSTR WideString(const char* text)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(length > 0 ? static_cast<std::size_t>(length) : 1u, L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    return SysAllocString(wide.c_str());
+}
+
+void FillExcepInfo(EXCEPINFO* pExcepInfo, const char* member, const COleDispatchException& e)
+{
+    if (pExcepInfo == nullptr)
+        return;
+    *pExcepInfo = EXCEPINFO{};
+    pExcepInfo->wCode = e.m_wCode;
+    pExcepInfo->scode = e.m_wCode == 0 ? E_FAIL : 0;
+    pExcepInfo->bstrSource = WideString(member);
+    pExcepInfo->bstrDescription = WideString(e.what());
+}
+}
 
 COleControl::COleControl() : m_pModuleState(AfxGetModuleState())
 {
@@ -158,7 +183,7 @@ STDMETHODIMP COleControl::GetIDsOfNames(REFIID /*riid*/, LPOLESTR* rgszNames, UI
 }
 
 STDMETHODIMP COleControl::Invoke(DISPID dispIdMember, REFIID /*riid*/, LCID /*lcid*/, WORD wFlags,
-                                 DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* /*pExcepInfo*/,
+                                 DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                                  UINT* puArgErr)
 {
     AfxModuleStateScope scope(m_pModuleState);
@@ -168,7 +193,14 @@ STDMETHODIMP COleControl::Invoke(DISPID dispIdMember, REFIID /*riid*/, LCID /*lc
     if (puArgErr != nullptr)
         *puArgErr = 0;
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    return AfxGuardedCall([&] { return InvokeEntry(*entry, wFlags, pDispParams != nullptr ? pDispParams : &none, pVarResult); });
+    return AfxGuardedCall([&] {
+        try {
+            return InvokeEntry(*entry, wFlags, pDispParams != nullptr ? pDispParams : &none, pVarResult);
+        } catch (const COleDispatchException& e) {
+            FillExcepInfo(pExcepInfo, entry->name, e);
+            return DISP_E_EXCEPTION;
+        }
+    });
 }
 
 HRESULT COleControl::InvokeEntry(const AFX_DISPMAP_ENTRY& entry, WORD wFlags, DISPPARAMS* params, VARIANT* result)

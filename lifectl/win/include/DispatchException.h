@@ -1,0 +1,3 @@
+#pragma once
+// The dispatch exception is platform-free and shared with the Linux framework.
+#include "../../framework/DispatchException.h"
