@@ -89,7 +89,7 @@ private:
         const Token t = Next();
         if (t.kind == TokenKind::Word && SameWord(t.text, kind)) return static_cast<int>(Integer(Next(), "a number"));
         if (t.kind == TokenKind::Word && t.text.size() > kind.size() && SameWord(t.text.substr(0, kind.size()), kind)) {
-            const std::string_view digits = t.text.substr(kind.size());
+            const std::string_view digits = std::string_view(t.text).substr(kind.size());
             if (digits.size() <= 5 && digits.find_first_not_of("0123456789") == std::string_view::npos)
                 return std::stoi(std::string(digits));
         }
@@ -207,7 +207,7 @@ private:
     static long long LongValue(const Token& v, const std::string& what) {
         std::string_view digits = v.text;
         if (v.kind == TokenKind::Typed && v.text.size() > 2 && SameWord(v.text.substr(0, 2), "L#")) {
-            digits = v.text.substr(2);
+            digits = std::string_view(v.text).substr(2);
         } else if (v.kind != TokenKind::Number) {
             throw AwlError(v.line, what + ": a number expected, not " + std::string(v.text));
         }
@@ -298,7 +298,7 @@ private:
         const std::string form = std::string(prefix) + "#16#";
         if (v.kind != TokenKind::Typed || v.text.size() <= form.size() || !SameWord(v.text.substr(0, form.size()), form))
             throw AwlError(v.line, form + " and hexadecimal digits expected, not " + std::string(v.text));
-        const std::string_view digits = v.text.substr(form.size());
+        const std::string_view digits = std::string_view(v.text).substr(form.size());
         if (digits.size() > maxDigits)
             throw AwlError(v.line, "more than " + Num(static_cast<long long>(maxDigits)) + " digits in " +
                                        std::string(v.text));
