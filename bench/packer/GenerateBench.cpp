@@ -1,13 +1,18 @@
-// How fast the worst-case project becomes an AWL source: the writer alone,
-// the Generate command with its progress shown, xxd -i on the same input and
-// a plain write loop of the same output size (the limit of the disk path).
-// Every figure is the best of a few runs; every output is fsynced, as the
-// Generate command does; the writer and the command take turns.
-// Usage: lumafold_packer_bench [DIRECTORY] [RUNS]
+// How fast the worst-case project becomes an AWL source and back: the writer
+// alone, the Generate command with its progress shown, the whole lumafold-gen
+// process, xxd -i on the same input, a plain write loop of the same output
+// size (the limit of the disk path), and the way back: the reader alone and
+// the whole lumafold-gen --extract process. Every figure is the best of a
+// few runs, so that other work on a shared machine counts as little as it
+// can; every output is fsynced, as the atomic output does; the writer, the
+// command, the process and the plain write take turns within each run.
+// Usage: lumafold_packer_bench [DIRECTORY] [RUNS]   (say /dev/shm for a memory file system)
+#include "AwlReader.h"
 #include "AwlSourceFile.h"
 #include "BenchPrompter.h"
 #include "GenerateCommand.h"
 #include "Planner.h"
+#include "SourceFile.h"
 #include "WorstCaseProject.h"
 
 #include <chrono>
@@ -26,6 +31,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using Seconds = double;
+
+constexpr const char* kLumafoldGen = LUMAFOLD_GEN;
 
 // One moment for every run, so that all outputs have the same size.
 constexpr std::time_t kMoment = 1015337251;
@@ -92,6 +99,34 @@ void Xxd(const std::string& input, const std::string& output) {
     if (fd < 0 || ::fsync(fd) != 0 || ::close(fd) != 0) Fail(output + ": fsync failed");
 }
 
+// A program run to its end with its output thrown away; it must succeed.
+void RunProgram(const std::vector<std::string>& args) {
+    const pid_t pid = ::fork();
+    if (pid < 0) Fail("fork failed");
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null < 0 || ::dup2(null, 1) < 0) ::_exit(126);
+        std::vector<char*> argv;
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        Fail(args[0] + " " + args[1] + " failed");
+}
+
+// The reader alone: the source read and checked, every file's bytes in memory.
+void ReadAwl(const std::string& path) {
+    std::string reason;
+    auto file = extract::SourceFile::Open(path, reason);
+    if (!file) Fail(path + ": " + reason);
+    const extract::AwlReadResult r = extract::ReadAwlSource(*file);
+    if (!r.content || r.content->files.size() != static_cast<size_t>(kWorstCaseFiles))
+        Fail(path + ":" + std::to_string(r.problem.line) + ": " + r.problem.text);
+}
+
 // The window's share of a run: it reads what it would paint and counts the calls.
 class PaintingHooks final : public WindowHooks {
 public:
@@ -150,12 +185,12 @@ int Main(int argc, char** argv) {
     });
     if (!planned.plan) Fail("the worst-case project did not plan");
 
-    // The writer and the command take turns on the same target, so that both
-    // meet the same page cache. Each finds no file there: replacing an older
-    // output of this size costs a disk a good part of a run, which would go to
-    // whichever came second.
-    Seconds writer = 1e30;
-    Seconds generate = 1e30;
+    // The writer, the command, the process and the plain write take turns on
+    // the same target, so that all meet the same page cache and the same load
+    // of the machine. Each finds no file there: replacing an older output of
+    // this size costs a disk a good part of a run, which would go to whichever
+    // came second.
+    Seconds writer = 1e30, generate = 1e30, process = 1e30, plain = 1e30;
     CommandRun command;
     int64_t output = 0;
     for (int i = 0; i < runs; ++i) {
@@ -165,12 +200,25 @@ int Main(int argc, char** argv) {
         generate = std::min(generate, Timed([&] { command = RunCommand(worst->project, worst->awlPath); }));
         if (fs::file_size(worst->awlPath) != static_cast<uintmax_t>(output)) Fail("command output differs in size");
         fs::remove(worst->awlPath);
+        process = std::min(process, Timed([&] { RunProgram({kLumafoldGen, worst->projectPath, "-o", worst->awlPath}); }));
+        if (fs::file_size(worst->awlPath) != static_cast<uintmax_t>(output)) Fail("lumafold-gen output differs in size");
+        fs::remove(worst->awlPath);
+        plain = std::min(plain, Timed([&] { PlainWrite(dir + "/plain.out", output); }));
+        fs::remove(dir + "/plain.out");
     }
     const std::string joined = Concatenated(*worst, dir + "/input.bin");
     const Seconds xxd = Best(runs, [&] { Xxd(joined, dir + "/input.xxd"); });
     fs::remove(dir + "/input.xxd");
-    const Seconds plain = Best(runs, [&] { PlainWrite(dir + "/plain.out", output); });
-    fs::remove(dir + "/plain.out");
+
+    // The way back, from the source the writer writes.
+    WriteAwl(*planned.plan, worst->awlPath);
+    const Seconds reader = Best(runs, [&] { ReadAwl(worst->awlPath); });
+    const std::string extracted = dir + "/extracted";
+    const Seconds extract = Best(runs, [&] {
+        fs::remove_all(extracted);
+        RunProgram({kLumafoldGen, "--extract", worst->awlPath, "-d", extracted});
+    });
+    fs::remove(worst->awlPath);
 
     std::printf("worst case: %lld input bytes in %d files, %lld AWL bytes, best of %d runs, in %s\n",
                 static_cast<long long>(input), kWorstCaseFiles, static_cast<long long>(output), runs, base.c_str());
@@ -185,6 +233,14 @@ int Main(int argc, char** argv) {
     std::printf("  Generate       %8.3f s  %8.1f MB/s of input   %.2fx the writer (target <= 1.2x), %.2fx the plain "
                 "write; %ld event calls\n",
                 generate, MBps(input, generate), generate / writer, generate / plain, command.eventCalls);
+    std::printf("  lumafold-gen   %8.3f s  %8.1f MB/s of input   %.2fx the plain write (target <= 1.5x), %.2fx the "
+                "writer\n",
+                process, MBps(input, process), process / plain, process / writer);
+    std::printf("  AWL reader     %8.3f s  %8.1f MB/s of output  %.2fx the writer's time\n", reader,
+                MBps(output, reader), reader / writer);
+    std::printf("  --extract      %8.3f s  %8.1f MB/s of output  %.2fx the writer's time (target <= 1x), %.2fx "
+                "lumafold-gen's\n",
+                extract, MBps(output, extract), extract / writer, extract / process);
     fs::remove_all(dir);
     return 0;
 }
