@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <bit>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -63,6 +64,32 @@ private:
     std::vector<unsigned char> size_;
 };
 
+// The eight upper-case hex digits of four bytes (as they lie in memory, on
+// a little-endian machine), computed at once in one register: each byte's
+// high and low nibble get a byte of their own, and 7 more goes to each
+// nibble above 9 so that 10 becomes A.
+static_assert(std::endian::native == std::endian::little, "the DW digits are built for a little-endian machine");
+uint64_t HexDigits(uint32_t four) {
+    uint64_t v = four;
+    v = (v | v << 16) & 0x0000FFFF0000FFFFull;
+    v = (v | v << 8) & 0x00FF00FF00FF00FFull;  // byte i in the low half of 16-bit lane i
+    const uint64_t nibbles = ((v >> 4) & 0x000F000F000F000Full) | ((v & 0x000F000F000F000Full) << 8);
+    const uint64_t letters = ((nibbles + 0x0606060606060606ull) >> 4) & 0x0101010101010101ull;
+    return nibbles + 0x3030303030303030ull + letters * 7;
+}
+
+// The comment characters of four bytes at once: a blank for every byte of
+// value 0 to 32, the byte itself above.
+uint32_t CommentCharacters(uint32_t x) {
+    const uint32_t low7 = x & 0x7F7F7F7Fu;
+    // Bit 7 of a byte ends up set where the byte is above 32 (adding 95 to
+    // its low seven bits carries into bit 7 from 33 on), or is 128 and more.
+    const uint32_t above = ((low7 + 0x5F5F5F5Fu) | x) & 0x80808080u;
+    const uint32_t blank = (~above & 0x80808080u) >> 7;  // 1 in each byte to blank
+    const uint32_t mask = blank * 0xFFu;
+    return (x & ~mask) | (0x20202020u & mask);
+}
+
 char* PutText(char* p, const char* text, size_t n) {
     std::memcpy(p, text, n);
     return p + n;
@@ -85,7 +112,7 @@ std::string CodePageText(const std::string& utf8) {
 
 } // namespace
 
-AwlWriter::AwlWriter(int fd, std::string outputPath) : fd_(fd), outputPath_(std::move(outputPath)), buf_(kBufferSize) {}
+AwlWriter::AwlWriter(int fd, std::string outputPath) : fd_(fd), outputPath_(std::move(outputPath)) {}
 
 void AwlWriter::Flush() {
     if (error_ == 0) error_ = WriteAll(fd_, buf_.data(), used_);
@@ -181,9 +208,15 @@ void AwlWriter::WriteContentBlock(const PlannedEntry& e, const unsigned char* by
             if (buf_.size() - used_ < kLineRoom) Flush();
             const unsigned char* b = bytes + 4 * (k - 1);
             char* p = starts.Put(buf_.data() + used_, k);
-            for (int i = 0; i < 4; ++i) std::memcpy(p + 2 * i, hex + 2 * b[i], 2);
+            // The eight digits as one store, the four comment characters from
+            // one load of the four bytes.
+            uint32_t four;
+            std::memcpy(&four, b, 4);
+            const uint64_t digits = HexDigits(four);
+            std::memcpy(p, &digits, 8);
             std::memcpy(p + 8, "; // ....\r\n", 11);
-            for (int i = 0; i < 4; ++i) p[13 + i] = comment[b[i]];
+            four = CommentCharacters(four);
+            std::memcpy(p + 13, &four, 4);
             used_ = static_cast<size_t>(p + 19 - buf_.data());
         }
     }
@@ -208,6 +241,9 @@ std::optional<WriteFailure> AwlWriter::Write(const BlockPlan& plan, const std::s
         if (error_ == 0) return std::nullopt;
         return WriteFailure{WriteFailure::Where::Output, outputPath_, std::strerror(error_)};
     };
+    // A small plan needs no large buffer (a source is some ten times its input).
+    const auto text = static_cast<size_t>(plan.TotalBytes()) * 10 + 400 * static_cast<size_t>(plan.Count()) + 4096;
+    buf_.resize(std::min(kBufferSize, text));
     WriteHeader(plan, CodePageText(timeStamp));
     WriteIndexBlock(plan);
     for (const PlannedEntry& e : plan.entries) {
