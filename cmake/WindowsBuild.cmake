@@ -2,3 +2,4 @@
 # and the programs that prove it under Wine. No Qt and no GoogleTest here.
 enable_testing()
 add_subdirectory(lifectl/win)
+add_subdirectory(tests/windows)

@@ -97,38 +97,41 @@ bool AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, LPCWSTR pszFileNam
     return ok;
 }
 
+static std::vector<std::string> SubkeysOf(const std::string& key)
+{
+    std::vector<std::string> names;
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return names;
+    char name[256];
+    for (DWORD i = 0, size = sizeof name;
+         RegEnumKeyExA(handle, i, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         ++i, size = sizeof name)
+        names.emplace_back(name, size);
+    RegCloseKey(handle);
+    return names;
+}
+
 bool AfxOleUnregisterTypeLib(REFGUID tlid)
 {
-    // Every registered version of the library goes, through the platform's own removal.
+    // Every registered version, locale and platform of the library goes,
+    // through the platform's own removal.
     const std::string key = "TypeLib\\" + GuidToString(tlid);
-    HKEY handle = nullptr;
-    const LSTATUS opened = RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle);
-    if (opened == ERROR_FILE_NOT_FOUND)
-        return true;
-    if (opened != ERROR_SUCCESS)
-        return false;
-    std::vector<std::pair<WORD, WORD>> versions;
-    char name[64];
-    for (DWORD i = 0, size = sizeof name; RegEnumKeyExA(handle, i, name, &size, nullptr, nullptr, nullptr, nullptr)
-                                          == ERROR_SUCCESS;
-         ++i, size = sizeof name) {
-        unsigned major = 0, minor = 0;
-        if (std::sscanf(name, "%x.%x", &major, &minor) == 2)
-            versions.emplace_back(static_cast<WORD>(major), static_cast<WORD>(minor));
-    }
-    RegCloseKey(handle);
     bool ok = true;
-    for (const auto& [major, minor] : versions) {
-        ITypeLib* lib = nullptr;
-        TLIBATTR* attr = nullptr;
-        if (FAILED(LoadRegTypeLib(tlid, major, minor, LOCALE_NEUTRAL, &lib)) || FAILED(lib->GetLibAttr(&attr))) {
-            ok = false;
-        } else {
-            ok = SUCCEEDED(UnRegisterTypeLib(tlid, major, minor, attr->lcid, attr->syskind)) && ok;
-            lib->ReleaseTLibAttr(attr);
+    for (const std::string& version : SubkeysOf(key)) {
+        unsigned major = 0, minor = 0;
+        if (std::sscanf(version.c_str(), "%x.%x", &major, &minor) != 2)
+            continue;
+        for (const std::string& locale : SubkeysOf(key + "\\" + version)) {
+            unsigned lcid = 0;
+            if (std::sscanf(locale.c_str(), "%x", &lcid) != 1)
+                continue;
+            for (const std::string& platform : SubkeysOf(key + "\\" + version + "\\" + locale)) {
+                const SYSKIND kind = platform == "win64" ? SYS_WIN64 : platform == "win32" ? SYS_WIN32 : SYS_WIN16;
+                ok = SUCCEEDED(UnRegisterTypeLib(tlid, static_cast<WORD>(major), static_cast<WORD>(minor), lcid, kind))
+                     && ok;
+            }
         }
-        if (lib != nullptr)
-            lib->Release();
     }
     return ok;
 }
