@@ -34,6 +34,13 @@ const AFX_MSGMAP& CGameOfLifeCtrl::GetMessageMap() const
     return map;
 }
 
+const AFX_EVENTMAP& CGameOfLifeCtrl::GetEventMap() const
+{
+    // The control fires no events, neither its own nor the framework's stock events.
+    static const AFX_EVENTMAP map = {};
+    return map;
+}
+
 const AFX_DISPMAP& CGameOfLifeCtrl::GetDispatchMap() const
 {
     static const AFX_DISPMAP map = {

@@ -39,6 +39,7 @@ protected:
     std::vector<CLSID> GetPropPageIDs() const override;
     UINT GetUserTypeNameID() const override;
     DWORD GetMiscStatus() const override;
+    const AFX_EVENTMAP& GetEventMap() const override;
 
 private:
     void Repaint();

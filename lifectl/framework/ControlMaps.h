@@ -32,6 +32,13 @@ struct AFX_DISPMAP_ENTRY {
 };
 using AFX_DISPMAP = std::vector<AFX_DISPMAP_ENTRY>;
 
+// One event the control may fire: its name and DISPID in the event interface.
+struct AFX_EVENTMAP_ENTRY {
+    const char* name;
+    DISPID dispid;
+};
+using AFX_EVENTMAP = std::vector<AFX_EVENTMAP_ENTRY>;
+
 // A handler of a derived control, called on the base it is registered with.
 template <class T> auto OnMessage(unsigned message, void (T::*handler)(WPARAM, LPARAM))
 {

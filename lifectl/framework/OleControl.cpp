@@ -3,6 +3,7 @@
 #include "DispatchException.h"
 #include "WindowApi.h"
 
+#include <algorithm>
 #include <new>
 #include <strings.h>
 
@@ -35,6 +36,7 @@ COleControl::COleControl() : m_pModuleState(AfxGetModuleState())
 
 COleControl::~COleControl()
 {
+    m_eventPoint.ReleaseSinks();
     DestroyControlWindow();
     if (m_pClientSite != nullptr)
         m_pClientSite->Release();
@@ -56,6 +58,8 @@ HRESULT COleControl::QueryInterface(REFIID riid, void** ppvObject)
         *ppvObject = static_cast<IPersistPropertyBag*>(this);
     else if (riid == IID_ISpecifyPropertyPages)
         *ppvObject = static_cast<ISpecifyPropertyPages*>(this);
+    else if (riid == IID_IConnectionPointContainer)
+        *ppvObject = static_cast<IConnectionPointContainer*>(this);
     else
         return E_NOINTERFACE;
     AddRef();
@@ -379,4 +383,87 @@ HRESULT COleControl::GetPages(std::vector<CLSID>* pPages)
         return E_POINTER;
     *pPages = GetPropPageIDs();
     return S_OK;
+}
+
+const AFX_EVENTMAP& COleControl::GetEventMap() const
+{
+    static const AFX_EVENTMAP none;
+    return none;
+}
+
+bool COleControl::FireEvent(DISPID dispid)
+{
+    const AFX_EVENTMAP& map = GetEventMap();
+    if (std::none_of(map.begin(), map.end(), [dispid](const AFX_EVENTMAP_ENTRY& e) { return e.dispid == dispid; }))
+        return false;
+    // Copied first: a sink may disconnect while it hears the event.
+    const auto sinks = m_eventPoint.Sinks();
+    for (const auto& sink : sinks)
+        sink.second->Invoke(dispid, GUID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr);
+    return true;
+}
+
+HRESULT COleControl::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP)
+{
+    if (ppCP == nullptr)
+        return E_POINTER;
+    *ppCP = nullptr;
+    if (riid == GUID_NULL || !(riid == m_iidEvents))
+        return CONNECT_E_NOCONNECTION;
+    m_eventPoint.AddRef();
+    *ppCP = &m_eventPoint;
+    return S_OK;
+}
+
+HRESULT COleControl::EventConnectionPoint::QueryInterface(REFIID riid, void** ppvObject)
+{
+    if (ppvObject == nullptr)
+        return E_POINTER;
+    *ppvObject = nullptr;
+    if (!(riid == IID_IUnknown || riid == IID_IConnectionPoint))
+        return E_NOINTERFACE;
+    AddRef();
+    *ppvObject = static_cast<IConnectionPoint*>(this);
+    return S_OK;
+}
+
+HRESULT COleControl::EventConnectionPoint::GetConnectionInterface(IID* pIID)
+{
+    if (pIID == nullptr)
+        return E_POINTER;
+    *pIID = m_owner.m_iidEvents;
+    return S_OK;
+}
+
+HRESULT COleControl::EventConnectionPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie)
+{
+    if (pUnkSink == nullptr || pdwCookie == nullptr)
+        return E_POINTER;
+    *pdwCookie = 0;
+    void* sink = nullptr;
+    if (FAILED(pUnkSink->QueryInterface(m_owner.m_iidEvents, &sink))
+        && FAILED(pUnkSink->QueryInterface(IID_IDispatch, &sink)))
+        return CONNECT_E_CANNOTCONNECT;
+    *pdwCookie = m_nextCookie++;
+    m_sinks.emplace_back(*pdwCookie, static_cast<IDispatch*>(sink));
+    return S_OK;
+}
+
+HRESULT COleControl::EventConnectionPoint::Unadvise(DWORD dwCookie)
+{
+    for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it)
+        if (it->first == dwCookie) {
+            IDispatch* sink = it->second;
+            m_sinks.erase(it);
+            sink->Release();
+            return S_OK;
+        }
+    return CONNECT_E_NOCONNECTION;
+}
+
+void COleControl::EventConnectionPoint::ReleaseSinks()
+{
+    for (auto& sink : m_sinks)
+        sink.second->Release();
+    m_sinks.clear();
 }

@@ -14,6 +14,7 @@ class COleControl : public IDispatch,
                     public IViewObject,
                     public IPersistPropertyBag,
                     public ISpecifyPropertyPages,
+                    public IConnectionPointContainer,
                     private IWindowProc {
 public:
     HRESULT QueryInterface(REFIID riid, void** ppvObject) override;
@@ -43,6 +44,8 @@ public:
 
     HRESULT GetPages(std::vector<CLSID>* pPages) override;
 
+    HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
+
 protected:
     COleControl();
     virtual ~COleControl();
@@ -61,13 +64,38 @@ protected:
     virtual std::vector<CLSID> GetPropPageIDs() const = 0;
     virtual UINT GetUserTypeNameID() const = 0;
     virtual DWORD GetMiscStatus() const = 0;
+    // The events the control may fire; the framework fires no other.
+    virtual const AFX_EVENTMAP& GetEventMap() const;
 
     void InitializeIIDs(const IID* piidPrimary, const IID* piidEvents);
     bool OnEdit();
     bool OnProperties();
     HWND GetSafeHwnd() const { return m_hWnd; }
+    // Calls every connected sink with the event, when the event map lists it;
+    // answers whether it is listed.
+    bool FireEvent(DISPID dispid);
 
 private:
+    // The connection point of the event interface; its references are the control's.
+    class EventConnectionPoint final : public IConnectionPoint {
+    public:
+        explicit EventConnectionPoint(COleControl& owner) : m_owner(owner) {}
+        HRESULT QueryInterface(REFIID riid, void** ppvObject) override;
+        ULONG AddRef() override { return m_owner.AddRef(); }
+        ULONG Release() override { return m_owner.Release(); }
+        HRESULT GetConnectionInterface(IID* pIID) override;
+        HRESULT Advise(IUnknown* pUnkSink, DWORD* pdwCookie) override;
+        HRESULT Unadvise(DWORD dwCookie) override;
+
+        void ReleaseSinks();
+        const std::vector<std::pair<DWORD, IDispatch*>>& Sinks() const { return m_sinks; }
+
+    private:
+        COleControl& m_owner;
+        std::vector<std::pair<DWORD, IDispatch*>> m_sinks;
+        DWORD m_nextCookie = 1;
+    };
+
     LRESULT WindowProc(MSGID message, WPARAM wParam, LPARAM lParam) override;
     HRESULT InvokeEntry(const AFX_DISPMAP_ENTRY& entry, WORD wFlags, DISPPARAMS* pDispParams, VARIANT* pVarResult);
     const AFX_DISPMAP_ENTRY* FindDispEntry(DISPID dispid) const;
@@ -82,4 +110,5 @@ private:
     IID m_iidEvents = GUID_NULL;
     LONG m_cxExtent = 0;
     LONG m_cyExtent = 0;
+    EventConnectionPoint m_eventPoint{*this};
 };

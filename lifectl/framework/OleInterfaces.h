@@ -18,6 +18,9 @@ constexpr IID IID_IPersistPropertyBag = {0x6C1B7A10, 0x3E2F, 0x4C55, {0x9A, 0x01
 constexpr IID IID_ISpecifyPropertyPages = {0x6C1B7A10, 0x3E2F, 0x4C55, {0x9A, 0x01, 0x5D, 0x2E, 0x8B, 0x70, 0x11, 0x05}};
 constexpr IID IID_IPropertyPage = {0x6C1B7A10, 0x3E2F, 0x4C55, {0x9A, 0x01, 0x5D, 0x2E, 0x8B, 0x70, 0x11, 0x06}};
 
+constexpr IID IID_IConnectionPointContainer = {0x6C1B7A10, 0x3E2F, 0x4C55, {0x9A, 0x01, 0x5D, 0x2E, 0x8B, 0x70, 0x11, 0x07}};
+constexpr IID IID_IConnectionPoint = {0x6C1B7A10, 0x3E2F, 0x4C55, {0x9A, 0x01, 0x5D, 0x2E, 0x8B, 0x70, 0x11, 0x08}};
+
 constexpr LONG OLEIVERB_PRIMARY = 0;
 constexpr LONG OLEIVERB_PROPERTIES = -7;
 
@@ -82,6 +85,26 @@ public:
 
 protected:
     ~ISpecifyPropertyPages() = default;
+};
+
+// Where a container connects the sink that hears one outgoing interface's events.
+class IConnectionPoint : public IUnknown {
+public:
+    virtual HRESULT GetConnectionInterface(IID* pIID) = 0;
+    // The sink must answer the outgoing interface or IDispatch; the cookie undoes the connection.
+    virtual HRESULT Advise(IUnknown* pUnkSink, DWORD* pdwCookie) = 0;
+    virtual HRESULT Unadvise(DWORD dwCookie) = 0;
+
+protected:
+    ~IConnectionPoint() = default;
+};
+
+class IConnectionPointContainer : public IUnknown {
+public:
+    virtual HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) = 0;
+
+protected:
+    ~IConnectionPointContainer() = default;
 };
 
 struct PROPPAGEINFO {

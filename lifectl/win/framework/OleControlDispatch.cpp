@@ -135,6 +135,12 @@ HRESULT COleControl::LoadTypeInfo(REFGUID guid, LCID lcid, ITypeInfo** ppTInfo)
     return found;
 }
 
+const AFX_EVENTMAP& COleControl::GetEventMap() const
+{
+    static const AFX_EVENTMAP none;
+    return none;
+}
+
 CTypeLibCache* COleControl::GetTypeLibCache()
 {
     return nullptr;

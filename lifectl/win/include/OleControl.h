@@ -121,6 +121,8 @@ protected:
     virtual std::vector<CLSID> GetPropPageIDs() const = 0;
     virtual UINT GetUserTypeNameID() const = 0;
     virtual DWORD GetMiscStatus() const = 0;
+    // The events the control may fire.
+    virtual const AFX_EVENTMAP& GetEventMap() const;
 
     void InitializeIIDs(const IID* piidPrimary, const IID* piidEvents);
     // The standard Edit verb: activates the control in place in its site.
