@@ -10,8 +10,9 @@
 
 namespace lumafold {
 
-// content gets the entry's bytes; a file that cannot be read or is now
-// shorter than planned is a failure of Where::Source.
+// content gets the entry's bytes; a file that cannot be read, or is no
+// longer the plain file of the planned length (it grew, shrank or was
+// replaced by a FIFO), is a failure of Where::Source. Opening never blocks.
 std::optional<WriteFailure> ReadPlannedContent(const PlannedEntry& entry, std::vector<unsigned char>& content);
 
 } // namespace lumafold

@@ -1,6 +1,7 @@
 #include "Planner.h"
 
 #include "CodePage.h"
+#include "FileKind.h"
 #include "Paths.h"
 #include "VarList.h"
 
@@ -31,12 +32,12 @@ std::optional<Questionable> Inspect(const std::string& source, const FileEntry& 
     struct stat st {};
     if (::stat(q.source.c_str(), &st) != 0) {
         q.concern = Concern::Unreadable;
-        q.reason = std::strerror(errno);
+        q.reason = "it " + MissingReason(q.source, errno);
         return q;
     }
     if (!S_ISREG(st.st_mode)) {
         q.concern = Concern::Unreadable;
-        q.reason = std::strerror(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        q.reason = "it is " + KindOf(st.st_mode) + ", not a plain file";
         return q;
     }
     length = q.length = st.st_size;

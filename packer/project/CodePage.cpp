@@ -88,4 +88,11 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
     return true;
 }
 
+std::string FoldedKey(const std::string& text) {
+    const auto cp = ToCodePage(text);
+    std::string key = cp ? *cp : text;
+    for (char& c : key) c = static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
+    return key;
+}
+
 } // namespace lumafold

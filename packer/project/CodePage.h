@@ -26,4 +26,8 @@ std::string FoldCase(const std::string& codePageText);
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 
+// The text with its letters folded as StartsWithNoCase folds them: two names
+// are the same name, letter case aside, when their keys are equal.
+std::string FoldedKey(const std::string& text);
+
 } // namespace lumafold

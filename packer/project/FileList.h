@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace lumafold {
@@ -16,17 +17,23 @@ public:
     int Count() const { return static_cast<int>(entries_.size()); }
     bool Empty() const { return entries_.empty(); }
 
-    // Position is 1-based.
+    // Position is 1-based. An entry's name does not change once it is listed
+    // (the name lookup keeps an index of the names).
     const FileEntry& At(int position) const { return entries_.at(static_cast<size_t>(position - 1)); }
     FileEntry& At(int position) { return entries_.at(static_cast<size_t>(position - 1)); }
 
     void Add(FileEntry entry);
     void RemoveAt(int position);
-    void Clear() { entries_.clear(); }
+    void Clear();
 
     // The first entry, from position 1 on, whose name begins with text, letters
     // compared without regard to case (as the list view's find does).
     std::optional<int> Find(const std::string& text) const;
+
+    // The first entry whose name is this name, letters compared without
+    // regard to case: the duplicate check and Remove's lookup. A name that
+    // is not listed is answered from an index, without a walk.
+    std::optional<int> FindName(const std::string& name) const;
 
     // Full path of the entry at a position (callers skip VarList sites).
     std::string GetFullPath(int position) const { return At(position).GetFullPath(); }
@@ -35,6 +42,8 @@ public:
 
 private:
     std::vector<FileEntry> entries_;
+    std::vector<std::string> keys_;                // the folded name of each entry
+    std::unordered_map<std::string, int> listed_;  // folded name -> entries with it
 };
 
 } // namespace lumafold

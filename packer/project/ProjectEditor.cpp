@@ -1,6 +1,7 @@
 #include "ProjectEditor.h"
 
 #include "CodePage.h"
+#include "FileKind.h"
 #include "Paths.h"
 #include "TitleText.h"
 #include "VarList.h"
@@ -31,7 +32,7 @@ void ProjectEditor::AddFile(const std::string& name, const std::string& director
     Project& prj = ctx_.project;
     if (IsSiteName(name)) SetVarList(true);
 
-    if (prj.files.Find(name)) {
+    if (prj.files.FindName(name)) {
         if (!IsSiteName(name)) ShowError(ctx_.prompter, "File \"" + name + "\" does exist ");
         return;
     }
@@ -49,10 +50,14 @@ void ProjectEditor::AddFile(const std::string& name, const std::string& director
 
 bool ProjectEditor::CheckOnDisk(const std::string& fullPath) {
     struct stat st {};
-    // A hidden file (a dot file here) counts as missing, as a directory does.
-    const bool hidden = GetFileName(fullPath).starts_with('.');
-    if (hidden || ::stat(fullPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        ShowError(ctx_.prompter, "File \"" + fullPath + "\" doesn't exist ... ");
+    // A hidden file (a dot file here) is refused, as a directory is; the
+    // message says which it is, "doesn't exist" only when nothing is there.
+    std::optional<std::string> refused;
+    if (GetFileName(fullPath).starts_with('.')) refused = "is a hidden file";
+    else if (::stat(fullPath.c_str(), &st) != 0) refused = MissingReason(fullPath, errno);
+    else if (!S_ISREG(st.st_mode)) refused = "is " + KindOf(st.st_mode) + ", not a plain file";
+    if (refused) {
+        ShowError(ctx_.prompter, "File \"" + fullPath + "\" " + *refused + " ... ");
         return false;
     }
     const int fd = ::open(fullPath.c_str(), O_RDONLY | O_CLOEXEC);
@@ -80,7 +85,7 @@ void ProjectEditor::EntryAdded() {
 
 void ProjectEditor::RemoveFile(const std::string& name) {
     Project& prj = ctx_.project;
-    if (auto pos = prj.files.Find(name)) {
+    if (auto pos = prj.files.FindName(name)) {
         prj.files.RemoveAt(*pos);
         prj.modified = true;
     }

@@ -4,10 +4,14 @@
 #include "Paths.h"
 #include "ProjectFileFormat.h"
 
+#include <array>
 #include <string_view>
+#include <unordered_map>
 
 namespace lumafold {
 namespace {
+
+constexpr size_t kQuotedChars = 60;
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -26,63 +30,131 @@ bool StartsWith(const std::string& line, std::string_view key) { return line.com
 
 std::string Value(const std::string& line, std::string_view key) { return line.substr(key.size()); }
 
+bool Blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+
+// A line that would be a key but for blanks before it or its letter case.
+bool AlmostAKey(const std::string& line) {
+    using namespace prjfile;
+    const std::string trimmed = line.substr(line.find_first_not_of(" \t"));
+    for (const char* key : {kSettings, kFiles, kIndexDB, kAWLSource, kAWLTimeStamp, kPRJTimeStamp, kFile}) {
+        if (StartsWithNoCase(trimmed, key)) return true;
+    }
+    return false;
+}
+
 class ContentBuilder {
 public:
     explicit ContentBuilder(ProjectFileContent& c) : c_(c) {}
 
     void Take(int number, const std::string& line) {
         using namespace prjfile;
-        if (line == kSettings || line == kFiles) {
+        if (line.size() > kMaxLineBytes) {
+            Problem(number, "a line of " + std::to_string(line.size()) + " bytes is longer than a project file's lines and is not read");
+        } else if (line == kSettings || line == kFiles) {
             c_.isProjectFile = true;
         } else if (StartsWith(line, kIndexDB)) {
-            c_.isProjectFile = true;
-            TakeIndexDB(number, Value(line, kIndexDB));
+            Setting(0, number, kIndexDB, TakeIndexDB(number, Value(line, kIndexDB)));
         } else if (StartsWith(line, kAWLSource)) {
-            c_.isProjectFile = true;
-            if (line.size() > std::string_view(kAWLSource).size()) c_.AWLSource = Value(line, kAWLSource);
+            // An empty AWLSource sets nothing, so an earlier one stays.
+            const bool value = line.size() > std::string_view(kAWLSource).size();
+            if (value) c_.AWLSource = Value(line, kAWLSource);
+            Setting(1, number, kAWLSource, value);
         } else if (StartsWith(line, kAWLTimeStamp)) {
-            c_.isProjectFile = true;
             c_.AWLTimeStamp = Value(line, kAWLTimeStamp);
+            Setting(2, number, kAWLTimeStamp, true);
         } else if (StartsWith(line, kPRJTimeStamp)) {
-            c_.isProjectFile = true;
             c_.PRJTimeStamp = Value(line, kPRJTimeStamp);
+            Setting(3, number, kPRJTimeStamp, true);
         } else if (StartsWith(line, kFile)) {
             c_.isProjectFile = true;
             TakeFile(number, line);
+        } else if (!Blank(line)) {
+            const char* why = AlmostAKey(line) ? "is not read: a key must begin its line, in its own letter case"
+                                               : "is no key of a project file and is not read";
+            c_.notRead.Add("line " + std::to_string(number) + ": " + QuotedLine(line) + " " + why);
         }
     }
 
+    // Once every line is read: a note for the FILE_ lines beyond what any plan holds.
+    void Finish() {
+        if (skippedFiles_ == 0) return;
+        Problem(firstSkipped_, "the project lists " + std::to_string(kMaxEntries) +
+                                   " files already, as many as DB numbers up to " + std::to_string(kMaxIndexDB) +
+                                   " can hold; this FILE_ line and the " + std::to_string(skippedFiles_ - 1) +
+                                   " after it are not read");
+    }
+
 private:
-    void TakeIndexDB(int number, const std::string& value) {
+    // A settings key seen again: a later line that sets a value counts, as
+    // it always has; the note says which line that is.
+    void Setting(int which, int number, const char* key, bool taken) {
+        c_.isProjectFile = true;
+        int& counting = settingLines_[static_cast<size_t>(which)];
+        if (counting != 0) {
+            const int wins = taken ? number : counting;
+            c_.notRead.Add("line " + std::to_string(number) + ": " + std::string(key) + " again (also on line " +
+                           std::to_string(counting) + "); the value of line " + std::to_string(wins) + " counts");
+        }
+        if (taken || counting == 0) counting = number;
+    }
+
+    bool TakeIndexDB(int number, const std::string& value) {
         if (auto n = ParseIndexDB(value)) {
             c_.IndexDB = *n;
-            return;
+            return true;
         }
-        Problem(number, "IndexDB \"" + value + "\" is not a number from 1 to 1023 and is ignored");
+        Problem(number, "IndexDB " + QuotedLine(value) + " is not a number from 1 to 1023 and is ignored");
+        return false;
     }
 
     void TakeFile(int number, const std::string& line) {
         const auto eq = line.find('=');
         if (eq == std::string::npos) {
-            Problem(number, "\"" + line + "\" holds no \"=\" and is left out");
+            Problem(number, QuotedLine(line) + " holds no \"=\" and is left out");
             return;
         }
         const std::string value = line.substr(eq + 1);
         if (GetFileName(value).empty()) {
-            Problem(number, "\"" + line + "\" names no file and is left out");
+            Problem(number, QuotedLine(line) + " names no file and is left out");
             return;
+        }
+        if (c_.files.size() >= static_cast<size_t>(kMaxEntries)) {
+            if (skippedFiles_++ == 0) firstSkipped_ = number;
+            return;
+        }
+        const std::string key = line.substr(0, eq);
+        if (auto [it, added] = fileKeys_.emplace(key, number); !added) {
+            c_.notRead.Add("line " + std::to_string(number) + ": " + key + " again (also on line " +
+                           std::to_string(it->second) + "); both are read, in the order of the file");
         }
         c_.files.push_back(value);
     }
 
-    void Problem(int number, const std::string& text) {
-        c_.problems.push_back("line " + std::to_string(number) + ": " + text);
-    }
+    void Problem(int number, const std::string& text) { c_.problems.Add("line " + std::to_string(number) + ": " + text); }
 
     ProjectFileContent& c_;
+    std::array<int, 4> settingLines_{};
+    std::unordered_map<std::string, int> fileKeys_;
+    size_t skippedFiles_ = 0;
+    int firstSkipped_ = 0;
 };
 
 } // namespace
+
+void LineNotes::Add(std::string text) {
+    if (texts.size() < kKept) texts.push_back(std::move(text));
+    ++count;
+}
+
+std::string QuotedLine(const std::string& line) {
+    size_t end = 0, chars = 0;
+    while (end < line.size() && chars < kQuotedChars) {
+        ++end;
+        while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) ++end;
+        ++chars;
+    }
+    return "\"" + line.substr(0, end) + (end < line.size() ? "...\"" : "\"");
+}
 
 std::optional<int16_t> ParseIndexDB(const std::string& value) {
     const auto first = value.find_first_not_of(" \t");
@@ -105,6 +177,7 @@ ProjectFileContent ReadProjectFile(const std::string& bytes) {
     ContentBuilder builder(content);
     const std::vector<std::string> lines = SplitLines(FromCodePage(bytes));
     for (size_t i = 0; i < lines.size(); ++i) builder.Take(static_cast<int>(i + 1), lines[i]);
+    builder.Finish();
     if (!content.isProjectFile) content = ProjectFileContent{};
     return content;
 }

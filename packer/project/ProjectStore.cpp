@@ -121,17 +121,19 @@ void ProjectStore::ReadFile(const std::string& path) {
         editor_.ResetProject();
         return;
     }
-    ShowProblems(path, content.problems);
+    ShowNotes(path, content.problems, "holds lines that were not taken", Icon::Error, "");
+    ShowNotes(path, content.notRead, "holds lines that were not read", Icon::Information, kLinesNotRead);
     Apply(content);
 }
 
-void ProjectStore::ShowProblems(const std::string& path, const std::vector<std::string>& problems) {
-    if (problems.empty()) return;
-    std::string text = "File \"" + path + "\" holds lines that were not taken:";
-    for (size_t i = 0; i < problems.size() && i < kMaxProblemsShown; ++i) text += "\r\n" + problems[i];
-    if (problems.size() > kMaxProblemsShown)
-        text += "\r\n(and " + std::to_string(problems.size() - kMaxProblemsShown) + " more)";
-    ShowError(ctx_.prompter, text, "");
+void ProjectStore::ShowNotes(const std::string& path, const LineNotes& notes, const std::string& heading,
+                             Icon icon, const std::string& title) {
+    if (notes.empty()) return;
+    std::string text = "File \"" + path + "\" " + heading + ":";
+    for (size_t i = 0; i < notes.texts.size() && i < kMaxProblemsShown; ++i) text += "\r\n" + notes.texts[i];
+    if (notes.count > kMaxProblemsShown)
+        text += "\r\n(and " + std::to_string(notes.count - kMaxProblemsShown) + " more)";
+    Ask(ctx_.prompter, text, Buttons::OK, icon, title);
 }
 
 // A relative path in the file is taken from the project file's directory, so

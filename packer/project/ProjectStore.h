@@ -14,6 +14,8 @@ namespace lumafold {
 
 // Project files larger than this are refused unread: no real project comes near.
 inline constexpr size_t kMaxProjectFileBytes = 16 * 1024 * 1024;
+// The title of the one message a load shows about lines that are no keys.
+inline constexpr const char* kLinesNotRead = "Lines not read";
 
 class ProjectStore {
 public:
@@ -38,7 +40,8 @@ private:
     bool WriteTo(const std::string& path);
     void ReadFile(const std::string& path);
     void Apply(const ProjectFileContent& content);
-    void ShowProblems(const std::string& path, const std::vector<std::string>& problems);
+    void ShowNotes(const std::string& path, const LineNotes& notes, const std::string& heading, Icon icon,
+                   const std::string& title);
     std::string Resolved(const std::string& path) const;
 
     ProjectContext& ctx_;

@@ -54,7 +54,7 @@ TEST_F(GenerateCommandTest, FailuresLeaveTheOldFileAndNoPartialFile) {
     hooks.during = [&] { std::remove(dir.File("gone.htm").c_str()); };
     Run();
     const Message m = prompter.Messages().back();
-    EXPECT_EQ(m.text, "File \"" + dir.File("gone.htm") + "\" can't be read: No such file or directory \r\nNo source generated");
+    EXPECT_EQ(m.text, "File \"" + dir.File("gone.htm") + "\" can't be read: it doesn't exist \r\nNo source generated");
     EXPECT_EQ(ReadFile(out), "old text");
     EXPECT_EQ(ctx.el.Caption, "");
     EXPECT_EQ(NamesIn(dir.Path()), (std::vector<std::string>{"a.htm", "old.AWL"}));

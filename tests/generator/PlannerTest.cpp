@@ -75,7 +75,7 @@ TEST_F(PlannerTest, QuestionsAndTheirTexts) {
     const std::string p = dir.Path() + "/";
     EXPECT_EQ(m.at(0).text, "File \"" + p + "big.gif\" to long ... \r\n(max. 32767 bytes)\r\nGenerate source without " + p + "big.gif?");
     EXPECT_EQ(m.at(1).text, "File \"" + p + "empty.htm\" length is 0 \r\nGenerate source without " + p + "empty.htm?");
-    EXPECT_EQ(m.at(2).text, "File \"" + p + "gone.htm\" can't be read: No such file or directory \r\nGenerate source without " + p + "gone.htm?");
+    EXPECT_EQ(m.at(2).text, "File \"" + p + "gone.htm\" can't be read: it doesn't exist \r\nGenerate source without " + p + "gone.htm?");
     EXPECT_EQ(m.at(3).text.substr(0, m.at(3).text.find(" has")), "File \"" + p + std::string(37, 'n') + ".htm\"");
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(m.at(i).buttons, Buttons::YesNo);

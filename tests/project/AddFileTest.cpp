@@ -1,5 +1,6 @@
 // AddFile: the site check, the lookup, the checks on disk, the size question.
 #include "EditorFixture.h"
+#include "Paths.h"
 #include "UnprivilegedScope.h"
 
 #include <sys/stat.h>
@@ -44,28 +45,47 @@ TEST_F(AddFile, RefusesADuplicateNameWhateverTheDirectory) {
     EXPECT_FALSE(ctx.project.modified);
 }
 
-TEST_F(AddFile, LookupIsByPrefixSoTheLongerNameStillFits) {
+// A duplicate is the same name, letter case aside: a name that merely begins
+// another is a different file, in either order.
+TEST_F(AddFile, ADuplicateIsTheSameNameNotAPrefix) {
     dir.Write("index.html", "x");
     dir.Write("index.htm", "y");
     editor.AddFile("index.html", dir.Path());
-    prompter.AnswerMessage(Answer::OK);
     editor.AddFile("index.htm", dir.Path());
-    EXPECT_EQ(prompter.Messages().at(0).text, "File \"index.htm\" does exist ");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"index.html", "index.htm"}));
+    prompter.AnswerMessage(Answer::OK).AnswerMessage(Answer::OK);
+    editor.AddFile("INDEX.HTM", "");
+    editor.AddFile("Index.Html", dir.Path());
+    ASSERT_EQ(prompter.Messages().size(), 2u);
+    EXPECT_EQ(prompter.Messages().at(0).text, "File \"INDEX.HTM\" does exist ");
+    EXPECT_EQ(prompter.Messages().at(1).text, "File \"Index.Html\" does exist ");
 
-    ctx.project.files.Clear();
+    editor.RemoveFile("INDEX.HTM");
+    EXPECT_EQ(Names(), std::vector<std::string>{"index.html"});
+    editor.RemoveFile("index");
+    EXPECT_EQ(Names(), std::vector<std::string>{"index.html"});
     editor.AddFile("index.htm", dir.Path());
-    editor.AddFile("INDEX.HTML", "");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"index.htm", "INDEX.HTML"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"index.html", "index.htm"}));
 }
 
 TEST_F(AddFile, MissingFilesDirectoriesAndHiddenFilesAreRefused) {
     dir.MakeDir("sub");
     dir.Write(".hidden.htm", "x");
     ASSERT_EQ(::symlink(dir.File("gone.htm").c_str(), dir.File("dangling.htm").c_str()), 0);
-    for (const char* name : {"nothing.htm", "sub", ".hidden.htm", "dangling.htm"}) {
+    ASSERT_EQ(::symlink(dir.File("loop.htm").c_str(), dir.File("loop.htm").c_str()), 0);
+    ASSERT_EQ(::mkfifo(dir.File("pipe.htm").c_str(), 0644), 0);
+    struct Case {
+        const char* name;
+        const char* what;
+    };
+    for (const Case& c : {Case{"nothing.htm", "doesn't exist"}, Case{"sub", "is a directory, not a plain file"},
+                          Case{".hidden.htm", "is a hidden file"}, Case{"dangling.htm", "is a link that leads nowhere"},
+                          Case{"loop.htm", "is a link that leads in a circle"},
+                          Case{"pipe.htm", "is a FIFO, not a plain file"}, Case{"null", "is a device, not a plain file"}}) {
+        const std::string directory = std::string(c.name) == "null" ? "/dev" : dir.Path();
         prompter.AnswerMessage(Answer::OK);
-        editor.AddFile(name, dir.Path());
-        EXPECT_EQ(prompter.Messages().back().text, "File \"" + dir.File(name) + "\" doesn't exist ... ");
+        editor.AddFile(c.name, directory);
+        EXPECT_EQ(prompter.Messages().back().text, "File \"" + JoinPath(directory, c.name) + "\" " + c.what + " ... ");
         EXPECT_EQ(prompter.Messages().back().title, "Can't add");
     }
     EXPECT_TRUE(ctx.project.files.Empty());

@@ -64,6 +64,25 @@ TEST(FileList, FindsTheFirstNameThatBeginsWithTheTextIgnoringCase) {
     EXPECT_EQ(ListOf({}).Find("a"), std::nullopt);
 }
 
+TEST(FileList, FindsAnEntryByItsWholeNameIgnoringCase) {
+    FileList list = ListOf({"index.html", "INDEX.HTM", "\xC3\xA9t\xC3\xA9.htm", "a.htm"});
+    struct Case {
+        const char* name;
+        std::optional<int> pos;
+    };
+    for (const Case& c : {Case{"index.htm", 2}, Case{"Index.HTML", 1}, Case{"index", std::nullopt},
+                          Case{"\xC3\x89T\xC3\x89.HTM", 3}, Case{"ete.htm", std::nullopt}, Case{"a.htm", 4}}) {
+        EXPECT_EQ(list.FindName(c.name), c.pos) << c.name;
+    }
+    list.RemoveAt(1);
+    EXPECT_EQ(list.FindName("index.html"), std::nullopt);
+    EXPECT_EQ(list.FindName("index.htm"), 1);
+    list.Add({"Index.html", "/web"});
+    EXPECT_EQ(list.FindName("INDEX.HTML"), 4);
+    list.Clear();
+    EXPECT_EQ(list.FindName("index.htm"), std::nullopt);
+}
+
 TEST(FileList, LookupFoldsAccentedLettersOfTheCodePage) {
     const FileList list = ListOf({"\xC3\xA9t\xC3\xA9.htm"});  // "été.htm"
     EXPECT_EQ(list.Find("\xC3\x89T\xC3\x89"), 1);               // "ÉTÉ"

@@ -144,8 +144,8 @@ TEST(ProjectFileReader, IndexDBMustBeAPlainNumberFrom1To1023) {
         const ProjectFileContent content = ReadProjectFile("[SETTINGS]\r\nIndexDB=" + c.value + "\r\n");
         EXPECT_EQ(content.IndexDB, c.taken) << "\"" << c.value << "\"";
         if (!c.taken) {
-            ASSERT_EQ(content.problems.size(), 1u) << "\"" << c.value << "\"";
-            EXPECT_EQ(content.problems[0], "line 2: IndexDB \"" + c.value + "\" is not a number from 1 to 1023 and is ignored");
+            ASSERT_EQ(content.problems.count, 1u) << "\"" << c.value << "\"";
+            EXPECT_EQ(content.problems.texts[0], "line 2: IndexDB \"" + c.value + "\" is not a number from 1 to 1023 and is ignored");
         }
     }
 }
@@ -154,7 +154,7 @@ TEST(ProjectFileReader, FileLinesWithoutANameAreLeftOutAndNamed) {
     const ProjectFileContent c =
         ReadProjectFile("[FILES]\r\nFILE_1/web/a.htm\r\nFILE_2=\r\nFILE_3=/web/\r\nFILE_4=/web/b=c.htm\r\n");
     EXPECT_EQ(c.files, (std::vector<std::string>{"/web/b=c.htm"}));
-    EXPECT_EQ(c.problems, (std::vector<std::string>{"line 2: \"FILE_1/web/a.htm\" holds no \"=\" and is left out",
+    EXPECT_EQ(c.problems.texts, (std::vector<std::string>{"line 2: \"FILE_1/web/a.htm\" holds no \"=\" and is left out",
                                                      "line 3: \"FILE_2=\" names no file and is left out",
                                                      "line 4: \"FILE_3=/web/\" names no file and is left out"}));
 }

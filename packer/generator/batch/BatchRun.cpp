@@ -39,10 +39,11 @@ public:
     struct Note {
         std::string text;
         bool entryRefused;  // AddFile's "Can't add": one file left out
+        bool notRead;       // lines that are no keys: the file's format ignores them
     };
     Answer MsgBox(const Message& m) override {
         if (m.buttons == Buttons::YesNo) return Answer::Yes;
-        notes.push_back({m.text, m.title == "Can't add"});
+        notes.push_back({m.text, m.title == "Can't add", m.title == kLinesNotRead});
         return Answer::OK;
     }
     std::optional<FileChoice> ShowFileDialog(const FileDialog&) override { return std::nullopt; }
@@ -116,7 +117,9 @@ private:
     bool LoadedCleanly() {
         bool clean = true;
         for (const auto& note : prompter_.notes) {
-            if (note.entryRefused && o_.skipInvalid) {
+            if (note.notRead) {
+                Warning(note.text);
+            } else if (note.entryRefused && o_.skipInvalid) {
                 Warning(note.text + "(left out)");
             } else {
                 Error(note.text);

@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ProjectFileContent again = ReadProjectFile(*written);
     Require(again.isProjectFile, "not a project file");
     Require(again.problems.empty(), "problems in a written file");
+    Require(again.notRead.empty(), "lines not read in a written file");
     Require(again.IndexDB.value_or(900) == prj.IndexDB, "IndexDB");
     Require(again.AWLSource == first.AWLSource, "AWLSource");
     Require(again.AWLTimeStamp.value_or("") == prj.AWLTimeStamp, "AWLTimeStamp");
