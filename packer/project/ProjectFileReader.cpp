@@ -13,29 +13,30 @@ namespace {
 
 constexpr size_t kQuotedChars = 60;
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
+// Calls take(number, line) for every line; the lines are views into text.
+template <typename Take>
+void ForEachLine(std::string_view text, Take take) {
     size_t start = 0;
+    int number = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
+        take(++number, text.substr(start, i - start));
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+    if (start < text.size()) take(++number, text.substr(start));
 }
 
-bool StartsWith(const std::string& line, std::string_view key) { return line.compare(0, key.size(), key) == 0; }
+bool StartsWith(std::string_view line, std::string_view key) { return line.starts_with(key); }
 
-std::string Value(const std::string& line, std::string_view key) { return line.substr(key.size()); }
+std::string Value(std::string_view line, std::string_view key) { return std::string(line.substr(key.size())); }
 
-bool Blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+bool Blank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 // A line that would be a key but for blanks before it or its letter case.
-bool AlmostAKey(const std::string& line) {
+bool AlmostAKey(std::string_view line) {
     using namespace prjfile;
-    const std::string trimmed = line.substr(line.find_first_not_of(" \t"));
+    const std::string trimmed(line.substr(line.find_first_not_of(" \t")));
     for (const char* key : {kSettings, kFiles, kIndexDB, kAWLSource, kAWLTimeStamp, kPRJTimeStamp, kFile}) {
         if (StartsWithNoCase(trimmed, key)) return true;
     }
@@ -46,7 +47,7 @@ class ContentBuilder {
 public:
     explicit ContentBuilder(ProjectFileContent& c) : c_(c) {}
 
-    void Take(int number, const std::string& line) {
+    void Take(int number, std::string_view line) {
         using namespace prjfile;
         if (line.size() > kMaxLineBytes) {
             Problem(number, "a line of " + std::to_string(line.size()) + " bytes is longer than a project file's lines and is not read");
@@ -107,22 +108,22 @@ private:
         return false;
     }
 
-    void TakeFile(int number, const std::string& line) {
-        const auto eq = line.find('=');
-        if (eq == std::string::npos) {
-            Problem(number, QuotedLine(line) + " holds no \"=\" and is left out");
-            return;
-        }
-        const std::string value = line.substr(eq + 1);
-        if (GetFileName(value).empty()) {
-            Problem(number, QuotedLine(line) + " names no file and is left out");
-            return;
-        }
+    void TakeFile(int number, std::string_view line) {
         if (c_.files.size() >= static_cast<size_t>(kMaxEntries)) {
             if (skippedFiles_++ == 0) firstSkipped_ = number;
             return;
         }
-        const std::string key = line.substr(0, eq);
+        const auto eq = line.find('=');
+        if (eq == std::string_view::npos) {
+            Problem(number, QuotedLine(line) + " holds no \"=\" and is left out");
+            return;
+        }
+        const std::string value(line.substr(eq + 1));
+        if (GetFileName(value).empty()) {
+            Problem(number, QuotedLine(line) + " names no file and is left out");
+            return;
+        }
+        const std::string key(line.substr(0, eq));
         if (auto [it, added] = fileKeys_.emplace(key, number); !added) {
             c_.notRead.Add("line " + std::to_string(number) + ": " + key + " again (also on line " +
                            std::to_string(it->second) + "); both are read, in the order of the file");
@@ -146,14 +147,14 @@ void LineNotes::Add(std::string text) {
     ++count;
 }
 
-std::string QuotedLine(const std::string& line) {
+std::string QuotedLine(std::string_view line) {
     size_t end = 0, chars = 0;
     while (end < line.size() && chars < kQuotedChars) {
         ++end;
         while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) ++end;
         ++chars;
     }
-    return "\"" + line.substr(0, end) + (end < line.size() ? "...\"" : "\"");
+    return "\"" + std::string(line.substr(0, end)) + (end < line.size() ? "...\"" : "\"");
 }
 
 std::optional<int16_t> ParseIndexDB(const std::string& value) {
@@ -175,8 +176,8 @@ ProjectFileContent ReadProjectFile(const std::string& bytes) {
     ProjectFileContent content;
     if (bytes.find('\0') != std::string::npos) return content;
     ContentBuilder builder(content);
-    const std::vector<std::string> lines = SplitLines(FromCodePage(bytes));
-    for (size_t i = 0; i < lines.size(); ++i) builder.Take(static_cast<int>(i + 1), lines[i]);
+    const std::string text = FromCodePage(bytes);
+    ForEachLine(text, [&builder](int number, std::string_view line) { builder.Take(number, line); });
     builder.Finish();
     if (!content.isProjectFile) content = ProjectFileContent{};
     return content;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumafold {
@@ -49,6 +50,6 @@ ProjectFileContent ReadProjectFile(const std::string& bytes);
 std::optional<int16_t> ParseIndexDB(const std::string& value);
 
 // A line as a message quotes it: cut after a few dozen characters.
-std::string QuotedLine(const std::string& line);
+std::string QuotedLine(std::string_view line);
 
 } // namespace lumafold

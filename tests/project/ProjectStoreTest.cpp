@@ -326,6 +326,32 @@ TEST_F(Store, StoredEntriesGoThroughAddFile) {
     EXPECT_FALSE(ctx.project.modified);
 }
 
+// A hand-edited file: the lines the window would not write are named in one
+// message for the whole load, and what can be read is loaded.
+TEST_F(Store, LinesThatAreNoKeysAreNamedInOneMessage) {
+    dir.Write("a.htm", "a");
+    dir.Write("b.htm", "b");
+    std::string lines = "[SETTINGS]\r\nIndexDB=500\r\nindexdb=7\r\nIndexDB=600\r\n[FILES]\r\nFILE_1=" + dir.File("a.htm") +
+                        "\r\n FILE_2=" + dir.File("b.htm") + "\r\nFLIE_3=x\r\n";
+    for (int i = 0; i < 12; ++i) lines += "junk " + std::to_string(i) + "\r\n";
+    const std::string path = dir.Write("site.F2D", lines);
+    prompter.AnswerFileDialog(Choice(path)).AnswerMessage(Answer::OK);
+    store.Open();
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    const Message m = prompter.Messages()[0];
+    EXPECT_EQ(m.title, "Lines not read");
+    EXPECT_EQ(m.icon, Icon::Information);
+    const std::string text = m.text;
+    EXPECT_TRUE(text.starts_with("File \"" + path + "\" holds lines that were not read:\r\n"
+                                 "line 3: \"indexdb=7\" is not read: a key must begin its line, in its own letter case\r\n"
+                                 "line 4: IndexDB= again (also on line 2); the value of line 4 counts\r\n"
+                                 "line 7: \" FILE_2=")) << text;
+    EXPECT_NE(text.find("line 8: \"FLIE_3=x\" is no key of a project file and is not read\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with("\r\n(and 6 more)")) << text;
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.htm"});
+    EXPECT_EQ(ctx.project.IndexDB, 600);
+}
+
 TEST_F(Store, RelativePathsAreTakenFromTheProjectFilesDirectory) {
     dir.MakeDir("site/img");
     dir.Write("site/index.htm", "i");
