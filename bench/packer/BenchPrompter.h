@@ -29,6 +29,7 @@ public:
     // Whether the run ended with its completion message.
     bool Generated() const { return !messages_.empty() && messages_.back().find(" generated") != std::string::npos; }
     std::string LastMessage() const { return messages_.empty() ? "no message" : messages_.back(); }
+    size_t Messages() const { return messages_.size(); }
 
 private:
     std::string project_;

@@ -85,12 +85,19 @@ void HostWindow::BuildMenus()
     server->addAction("E&xit", this, &QWidget::close);
 }
 
+QString HostWindow::RegistryUnreadable(const std::string& why)
+{
+    return "The registry file " + QString::fromStdString(RegistryFile::DefaultPath())
+        + " cannot be read: " + QString::fromStdString(why) + ".";
+}
+
 void HostWindow::RefreshControlList()
 {
     m_controls->clear();
-    const auto registry = RegistryFile().Read();
+    std::string why;
+    const auto registry = RegistryFile().Read(&why);
     if (!registry) {
-        Fail("The registry file " + QString::fromStdString(RegistryFile::DefaultPath()) + " cannot be read.");
+        Fail(RegistryUnreadable(why) + " No control is listed.");
         return;
     }
     for (const RegisteredControl& c : RegisteredControls(*registry))
@@ -139,8 +146,13 @@ IPropertyPage* HostWindow::MakePage(REFCLSID clsid)
 bool HostWindow::CreateControl(const std::string& progID)
 {
     ReleaseControl();
-    const auto registry = RegistryFile().Read();
-    const auto found = registry ? FindControl(*registry, progID) : std::nullopt;
+    std::string why;
+    const auto registry = RegistryFile().Read(&why);
+    if (!registry) {
+        Fail(RegistryUnreadable(why));
+        return false;
+    }
+    const auto found = FindControl(*registry, progID);
     if (!found) {
         Fail(QString::fromStdString(progID) + " is not registered. Register the server from the Server menu.");
         return false;

@@ -30,6 +30,8 @@ private:
     QWidget* BuildButtons();
     void RefreshControlList();
     void FitControlList();
+    // Why nothing can be listed or created: the registry file and the reason.
+    static QString RegistryUnreadable(const std::string& why);
     void RegisterServer(bool doRegister);
     void GetSpeed();
     void SetSpeed();

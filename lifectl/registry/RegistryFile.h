@@ -16,15 +16,23 @@ public:
 
     explicit RegistryFile(std::string path = DefaultPath()) : m_path(std::move(path)) {}
 
-    // A missing file reads as an empty registry; an unreadable or damaged one as nothing.
-    std::optional<RegistryTree> Read() const;
-    // Answers false, with the file as it was, when it cannot be read, locked or written.
+    // A missing file reads as an empty registry; an unreadable or damaged one,
+    // anything but a plain file (a directory, a FIFO, a device) and one larger
+    // than kMaxBytes as nothing, with why in *why. Reading never blocks.
+    std::optional<RegistryTree> Read(std::string* why = nullptr) const;
+    // Answers false, with the file as it was, when it cannot be read, locked or
+    // written. Under the lock it first removes the temporary files of writers
+    // that were killed before they could rename theirs.
     bool Update(const std::function<bool(RegistryTree&)>& change) const;
     const std::string& Path() const { return m_path; }
 
+    // Far more than the keys of many servers; a larger file is not read.
+    static constexpr long kMaxBytes = 4 * 1024 * 1024;
+
 private:
-    std::optional<RegistryTree> ReadUnlocked() const;
+    std::optional<RegistryTree> ReadUnlocked(std::string* why) const;
     bool WriteAtomically(const RegistryTree& tree) const;
+    void RemoveLeftTempFiles() const;
 
     std::string m_path;
 };

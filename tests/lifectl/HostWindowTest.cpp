@@ -79,6 +79,22 @@ TEST_F(HostWindowTest, ControlListShowsEachNameWhole)
     window.findChild<QMenu*>("mnuServer")->actions().at(1)->trigger();
 }
 
+// A registry that cannot be read: the host says which file and why, both
+// for its empty list and for Create, and keeps running.
+TEST_F(HostWindowTest, SaysWhyItListsNothingWhenTheRegistryCannotBeRead)
+{
+    std::filesystem::create_directory(registry);
+    HostWindow window(CELLORA_OCX_PATH);
+    auto* status = window.findChild<QLabel*>("lblStatus");
+    const QString why = "The registry file " + QString::fromStdString(registry.string())
+        + " cannot be read: it is a directory, not a plain file.";
+    EXPECT_EQ(status->text(), why + " No control is listed.");
+    EXPECT_EQ(window.findChild<QListWidget*>("lstControls")->count(), 0);
+    EXPECT_FALSE(window.CreateControl("CELLORA.GameOfLifeCtrl.1"));
+    EXPECT_EQ(status->text(), why);
+    std::filesystem::remove(registry);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
