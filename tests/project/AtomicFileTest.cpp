@@ -96,6 +96,31 @@ TEST_P(AtomicFileTest, NothingChangesUntilCommit) {
     EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"a.txt"});
 }
 
+// Save and Generate alike: what is not a plain file stays as it is.
+TEST_P(AtomicFileTest, WhatIsNoPlainFileIsRefused) {
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0644), 0);
+    dir.MakeDir("folder");
+    ASSERT_EQ(::symlink(dir.File("none/x").c_str(), dir.File("nowhere").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.File("circle").c_str(), dir.File("circle").c_str()), 0);
+    ASSERT_EQ(::symlink("/dev/null", dir.File("null").c_str()), 0);
+    const std::vector<std::string> names = NamesIn(dir.Path());
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    for (const Case& c : {Case{dir.File("fifo"), "it is a FIFO, not a plain file"},
+                          Case{dir.File("folder"), "it is a directory, not a plain file"},
+                          Case{dir.File("nowhere"), "it is a link that leads nowhere"},
+                          Case{dir.File("circle"), "it is a link that leads in a circle"},
+                          Case{dir.File("null"), "it is a device, not a plain file"},
+                          Case{"/dev/null", "it is a device, not a plain file"}}) {
+        EXPECT_EQ(WriteWhole(GetParam().options, c.path, "new"), c.reason) << c.path;
+    }
+    EXPECT_EQ(NamesIn(dir.Path()), names);
+    EXPECT_TRUE(fs::is_fifo(dir.File("fifo")));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Options, AtomicFileTest,
                          ::testing::Values(OptionCase{"FreshFile", kFreshFile, 0644, true},
                                            OptionCase{"ReplaceInPlace", kReplaceInPlace, 0640, false}),

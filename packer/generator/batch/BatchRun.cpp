@@ -72,6 +72,10 @@ public:
         if (!Load()) return std::nullopt;
         ProjectPlan p;
         for (const auto& note : prompter_.notes) {
+            if (note.notRead) {
+                Warning(note.text);
+                continue;
+            }
             if (!note.entryRefused) {
                 Error(note.text);
                 return std::nullopt;
