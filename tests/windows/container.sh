@@ -55,24 +55,28 @@ check_same windows-pressed.png linux-pressed.png "after the left press at (17, 9
     failures=$((failures + 1))
 }
 
-# The timer ran for 1.5 s at 50 ms; find the generation it reached.
+# The timer ran for 1.5 s at 50 ms; find the generations whose cells it shows.
+# From generation 2 on the board repeats every 15 generations, so the cells
+# alone name a generation only up to that period: every match is listed.
 found=""
-for generation in $(seq 1 100); do
-    "$picture_tool" --control --press 17,99 --generations "$generation" -o linux-ticked.ppm
-    if [ "$(differing windows-ticked.png linux-ticked.ppm "$cells")" = 0 ]; then
-        found=$generation
-        break
+for generation in $(seq 1 45); do
+    "$picture_tool" --control --press 17,99 --generations "$generation" -o candidate.ppm
+    if [ "$(differing windows-ticked.png candidate.ppm "$cells")" = 0 ]; then
+        [ -n "$found" ] || cp candidate.ppm linux-ticked.ppm
+        found="$found $generation"
     fi
 done
 if [ -z "$found" ]; then
-    echo "FAILED: the picture after the ticks matches no generation from 1 to 100"
+    echo "FAILED: the picture after the ticks matches no generation from 1 to 45 (30 ticks at the most in 1.5 s)"
     failures=$((failures + 1))
 else
     convert linux-ticked.ppm linux-ticked.png
-    echo "ok: after the ticks the board shows generation $found"
-    check_same windows-ticked.png linux-ticked.png "generation $found"
-    [ "$found" -ge 2 ] || {
-        echo "FAILED: only $found tick arrived in 1.5 s at Speed 50"
+    first=${found# }
+    first=${first%% *}
+    echo "ok: after the ticks the board shows the cells of generation$found (period 15)"
+    check_same windows-ticked.png linux-ticked.png "generation $first"
+    [ "$first" -ge 2 ] || {
+        echo "FAILED: only $first tick arrived in 1.5 s at Speed 50"
         failures=$((failures + 1))
     }
 fi
