@@ -108,22 +108,8 @@ HRESULT COleControl::GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo)
     if (iTInfo != 0)
         return DISP_E_BADPARAMCOUNT;
     EntryScope scope(m_pModuleState, m_hWnd);
-    CTypeLibCache* cache = GetTypeLibCache();
-    if (cache != nullptr && cache->LookupTypeInfo(lcid, m_iidPrimary, ppTInfo))
-        return S_OK;
-    ITypeLib* lib = nullptr;
-    if (cache == nullptr || !cache->Lookup(lcid, &lib)) {
-        const HRESULT hr = GetTypeLib(lcid, &lib);
-        if (FAILED(hr))
-            return hr;
-        if (cache != nullptr)
-            cache->Cache(lcid, lib);
-    }
-    const HRESULT found = lib->GetTypeInfoOfGuid(m_iidPrimary, ppTInfo);
-    lib->Release();
-    if (SUCCEEDED(found) && cache != nullptr)
-        cache->CacheTypeInfo(lcid, m_iidPrimary, *ppTInfo);
-    return found;
+    return AfxLoadTypeInfo(
+        GetTypeLibCache(), lcid, m_iidPrimary, [&](ITypeLib** lib) { return GetTypeLib(lcid, lib); }, ppTInfo);
 }
 
 const AFX_DISPMAP_ENTRY* COleControl::FindDispEntry(DISPID dispid) const

@@ -33,3 +33,27 @@ private:
     ITypeLib* m_ptlib = nullptr;
     std::vector<std::pair<GUID, ITypeInfo*>> m_infos;
 };
+
+// The type information of a guid for a control: from the cache when it holds
+// it, otherwise from the library, cached or loaded by load (a call answering
+// HRESULT with an ITypeLib** to fill), which the cache then keeps with the
+// information. Without a cache the library is loaded every time.
+template <class Load>
+HRESULT AfxLoadTypeInfo(CTypeLibCache* cache, LCID lcid, REFGUID guid, Load&& load, ITypeInfo** ppTInfo)
+{
+    if (cache != nullptr && cache->LookupTypeInfo(lcid, guid, ppTInfo))
+        return S_OK;
+    ITypeLib* lib = nullptr;
+    if (cache == nullptr || !cache->Lookup(lcid, &lib)) {
+        const HRESULT hr = load(&lib);
+        if (FAILED(hr))
+            return hr;
+        if (cache != nullptr)
+            cache->Cache(lcid, lib);
+    }
+    const HRESULT found = lib->GetTypeInfoOfGuid(guid, ppTInfo);
+    lib->Release();
+    if (SUCCEEDED(found) && cache != nullptr)
+        cache->CacheTypeInfo(lcid, guid, *ppTInfo);
+    return found;
+}

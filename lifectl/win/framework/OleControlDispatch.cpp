@@ -117,22 +117,8 @@ HRESULT COleControl::LoadTypeInfo(REFGUID guid, LCID lcid, ITypeInfo** ppTInfo)
     AfxModuleStateScope scope(m_pModuleState);
     // The control's cache holds the library and its type information once
     // loaded; the first call loads it through the control's own GetTypeLib.
-    CTypeLibCache* cache = GetTypeLibCache();
-    if (cache != nullptr && cache->LookupTypeInfo(lcid, guid, ppTInfo))
-        return S_OK;
-    ITypeLib* lib = nullptr;
-    if (cache == nullptr || !cache->Lookup(lcid, &lib)) {
-        const HRESULT hr = GetTypeLib(lcid, &lib);
-        if (FAILED(hr))
-            return hr;
-        if (cache != nullptr)
-            cache->Cache(lcid, lib);
-    }
-    const HRESULT found = lib->GetTypeInfoOfGuid(guid, ppTInfo);
-    lib->Release();
-    if (SUCCEEDED(found) && cache != nullptr)
-        cache->CacheTypeInfo(lcid, guid, *ppTInfo);
-    return found;
+    return AfxLoadTypeInfo(
+        GetTypeLibCache(), lcid, guid, [&](ITypeLib** lib) { return GetTypeLib(lcid, lib); }, ppTInfo);
 }
 
 const AFX_EVENTMAP& COleControl::GetEventMap() const
