@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -23,8 +24,8 @@
 namespace lumafold::test {
 namespace {
 
-// Runs answer on the modal dialog once it is up.
-template <class Dialog> void WhenShown(std::function<void(Dialog*)> answer) {
+// Runs answer on the modal dialog once it is up; the watch ends itself then.
+template <class Dialog> QTimer* WhenShown(std::function<void(Dialog*)> answer) {
     auto* poll = new QTimer;
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
@@ -35,6 +36,7 @@ template <class Dialog> void WhenShown(std::function<void(Dialog*)> answer) {
         }
     });
     poll->start();
+    return poll;
 }
 
 struct BoxCase {
@@ -225,8 +227,9 @@ TEST_P(TypedNameTest, NameOfNoFile) {
     TempDir dir;
     QtPrompter prompter;
     QString refusal;
+    QPointer<QTimer> refusalWatch;
     WhenShown<QFileDialog>([&](QFileDialog* d) {
-        WhenShown<QMessageBox>([&, d](QMessageBox* box) {
+        refusalWatch = WhenShown<QMessageBox>([&, d](QMessageBox* box) {
             refusal = box->text();
             box->accept();
             QTimer::singleShot(0, d, &QDialog::reject);
@@ -238,6 +241,7 @@ TEST_P(TypedNameTest, NameOfNoFile) {
         QTest::keyClick(name, Qt::Key_Return);
     });
     const auto choice = prompter.ShowFileDialog(ProjectOpenDialog(dir.Path(), GetParam().flags));
+    delete refusalWatch.data();  // still watching when no refusal came
     if (GetParam().taken) {
         ASSERT_TRUE(choice) << refusal.toStdString();
         EXPECT_EQ(choice->FileName, dir.File("newproj.F2D"));
