@@ -13,6 +13,11 @@ packages=(
   locales
 )
 
+# With --packaging, also what making and checking the Debian packages needs.
+if [ "${1:-}" = "--packaging" ]; then
+  packages+=(dpkg-dev lintian desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

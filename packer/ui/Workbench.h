@@ -56,6 +56,16 @@ public:
     // Shut-down: the offer to save, which cannot keep the window open.
     void Form_Unload();
 
+    // A project file named on the command line or dropped onto the list,
+    // opened as the Open command opens the file its dialog chose: the offer to
+    // save first; a name that does not exist gives an empty project under it
+    // (WorkbenchDrop.cpp).
+    void OpenProjectFile(const std::string& path);
+    // Files dropped onto lstPrjList: the first project file (".F2D", any case)
+    // among them is opened and the rest left alone; without one, every path
+    // goes to AddFile in the order dropped, with its checks and messages.
+    void DropFiles(const std::vector<std::string>& paths);
+
     // The Generate command (WorkbenchGenerate.cpp).
     void cmdGenerate_Click();
 

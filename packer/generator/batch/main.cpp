@@ -11,6 +11,10 @@
 int main(int argc, char** argv) {
     using namespace lumafold::batch;
     std::setlocale(LC_ALL, "");
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "lumafold-gen " << LUMAFOLD_VERSION << "\n";
+        return kExitGenerated;
+    }
     lumafold::GuardTempFilesAgainstSignals();
     std::string problem;
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -2,6 +2,7 @@
 
 #include "DirTree.h"
 #include "Drives.h"
+#include "FileDrop.h"
 #include "FileListBox.h"
 #include "IndexDBField.h"
 #include "Twips.h"
@@ -149,6 +150,8 @@ void GUI::Connect() {
             if (lstPrjList_->topLevelItem(row)->isSelected()) positions.push_back(row + 1);
         wb_.SetListSelection(positions);
     });
+    new FileDrop(lstPrjList_->viewport(),
+                 [this](const std::vector<std::string>& paths) { Run([this, &paths] { wb_.DropFiles(paths); }); });
     connect(Combo1_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { Run([this, text] { wb_.Editor().SetFilterText(text.toStdString()); }); });
     connect(filList_, &FileListBox::UserSelected, this, [this] { Run([this] { wb_.El().cmdAdd = true; }); });
