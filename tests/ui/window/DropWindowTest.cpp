@@ -4,8 +4,10 @@
 
 #include "TitleText.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTreeWidget>
 #include <QUrl>
@@ -50,6 +52,7 @@ TEST_F(DropWindowTest, TwoDroppedFilesAreAddedToTheList) {
     EXPECT_EQ(ListRows(), (std::vector<ListRow>{{"index.htm", site.Path()}, {"logo.gif", site.Path()}}));
     EXPECT_TRUE(Find<QWidget>("cmdGenerate")->isEnabled());
     EXPECT_TRUE(prompter.Log().empty());
+    prompter.AnswerMessage(Answer::No);  // the offer to save on closing
 }
 
 TEST_F(DropWindowTest, ADroppedProjectFileIsOpened) {
@@ -59,7 +62,7 @@ TEST_F(DropWindowTest, ADroppedProjectFileIsOpened) {
     ASSERT_TRUE(Drop(*Files({site.File("site.F2D")})));
     EXPECT_EQ(ListRows(), (std::vector<ListRow>{{"logo.gif", site.Path()}}));
     EXPECT_EQ(gui->windowTitle().toStdString(), std::string(kTitleText) + " (" + site.File("site.F2D") + ")");
-    EXPECT_EQ(Find<QWidget>("MaskEdBox1")->property("text").toString().toStdString(), "300 ");
+    EXPECT_EQ(Find<QLineEdit>("MaskEdBox1")->displayText().toStdString(), "300 ");
 }
 
 // Only files from outside: a drag of text, or of a web address, is refused.
