@@ -62,7 +62,7 @@ TEST_F(DropTest, RefusedFilesShowAddFilesMessagesAndTheRestIsAdded) {
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
                                   "Can't add: File \"A.HTM\" does exist ",
                                   "Can't add: File \"" + dir.File("gone.htm") + "\" doesn't exist ... ",
-                                  "Can't add: File \"" + dir.File("site") + "\" doesn't exist ... ",
+                                  "Can't add: File \"" + dir.File("site") + "\" is a directory, not a plain file ... ",
                               }));
     ASSERT_EQ(Rows().size(), 2u);
     EXPECT_EQ(Rows()[1].first, "b.gif");
