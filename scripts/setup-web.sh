@@ -13,13 +13,7 @@ command -v emcc >/dev/null || packages+=(emscripten)
 command -v chromium >/dev/null || packages+=(chromium)
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
-if [ ${#packages[@]} -gt 0 ]; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${packages[@]}"
-fi
+[ ${#packages[@]} -eq 0 ] || ./scripts/install-packages.sh "${packages[@]}"
 
 installed=$(node -p "require('./$node_dir/node_modules/puppeteer-core/package.json').version" 2>/dev/null || true)
 if [ "$installed" != "$puppeteer_version" ]; then

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian packages from the ci build, checks them with lintian,
-# installs them with dpkg into a fresh staging root and tries what a user
+# Builds the Debian packages from the default build (build/), checks them with
+# lintian, installs them with dpkg into a fresh staging root and tries what a user
 # would from there: lumafold-gen on the installed example, the window's title,
 # cellora-host finding the installed server, the desktop entries and the
 # project file type.
@@ -9,11 +9,11 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 ./scripts/setup-deps.sh --packaging
-cmake --preset ci
-cmake --build --preset ci
-rm -f build-ci/*.deb
-(cd build-ci && cpack -G DEB)
-debs=(build-ci/*.deb)
+cmake --preset default ${WERROR:+"-DWERROR=$WERROR"}
+cmake --build --preset default
+rm -f build/*.deb
+(cd build && cpack -G DEB)
+debs=(build/*.deb)
 
 failures=0
 check() { # check NAME COMMAND...: runs the command, reports it
@@ -47,7 +47,7 @@ awl_of() { # awl_of PROGRAM EXAMPLES OUT
   "$1" "$2/site.F2D" -o "$3.raw" >/dev/null && sed -e '2d' -e "s#$2/#EXAMPLES/#g" "$3.raw" >"$3"
 }
 awl_of "$prefix/bin/lumafold-gen" "$prefix/share/lumafold/examples" "$work/installed.AWL"
-awl_of "$root/build-ci/packer/generator/batch/lumafold-gen" "$root/examples" "$work/build.AWL"
+awl_of "$root/build/packer/generator/batch/lumafold-gen" "$root/examples" "$work/build.AWL"
 check "lumafold-gen: installed example, same AWL as the build tree" cmp "$work/installed.AWL" "$work/build.AWL"
 
 expect() { # expect TEXT COMMAND...: the command succeeds and prints TEXT

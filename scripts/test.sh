@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, builds everything and runs the whole test suite.
 # With --sanitize, builds and tests under AddressSanitizer + UBSan instead;
-# with --preset NAME, any preset of CMakePresets.json (ci, nogui, ...).
+# with --preset NAME, any preset of CMakePresets.json (nogui, windows, ...).
+# WERROR=ON in the environment turns warnings into errors (CI sets it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,6 @@ case "${1:-}" in
 esac
 
 ./scripts/setup-deps.sh
-cmake --preset "$preset"
+cmake --preset "$preset" ${WERROR:+"-DWERROR=$WERROR"}
 cmake --build --preset "$preset"
 ctest --preset "$preset"
