@@ -1,3 +1,6 @@
+// The server's two class factories, the same for every platform: each build
+// compiles this file against its own framework headers (CelloraFactories.h,
+// ObjectFactory.h, OleRegistration.h), kept in a folder of their own.
 #include "CelloraFactories.h"
 
 #include "CelloraIds.h"
